@@ -1,0 +1,122 @@
+// Ids shared by the resource scripts and the C++ code. Keep it free of
+// anything windres cannot read (plain #defines only).
+#pragma once
+
+// Templates, menus, icons, accelerators
+#define IDD_VERSION            100
+#define IDD_MAIN               102
+#define IDI_TARVELO            128
+#define IDR_MAIN_MENU          129
+#define IDR_ACCELERATORS       130
+#define IDR_LIST_CONTEXT_MENU  131
+#define IDR_DROP_MENU          132
+#define IDR_POPUP_MENU         161
+
+// Strings
+#define IDS_VERSION_MENU       101
+#define IDS_LANGUAGE_MARKER    102
+
+// Main window controls
+#define IDC_LIST               1000
+#define IDC_LIST_SCROLL        1002
+#define IDC_DRIVE_BAR          1026
+#define IDC_SIDE_BAR           1029
+#define IDC_VERSION_FRAME      1031
+#define IDC_SIDE_SCROLL        1039
+#define IDC_SPLIT_BAR          1043
+#define IDC_THEMED_LIST_SCROLL 27001
+#define IDC_THEMED_SIDE_SCROLL 27002
+
+// System menu
+#define IDM_SYS_VERSION        16
+#define IDM_SYS_MENU_BAR       32870
+#define IDM_SYS_CLOSE_VIEWER   32872
+#define IDM_SYS_SAVE_SETTINGS  32874
+
+// Commands
+#define IDM_EXIT               32771
+#define IDM_SELECT_FOLDER      32772
+#define IDM_VERSION            32773
+#define IDM_TOP_MOST           32775
+#define IDM_RELOAD             32776
+#define IDM_PROPERTY           32778
+#define IDM_SELECT_ALL         32786
+#define IDM_SELECT_REVERSE     32787
+#define IDM_VIEW_MODE          32788
+#define IDM_PARENT_FOLDER      32789
+#define IDM_CHANGE_DRIVE       32790
+#define IDM_DROP_COPY          32791
+#define IDM_DROP_MOVE          32792
+#define IDM_DROP_CANCEL        32793
+#define IDM_DROP_OPEN          32794
+#define IDM_COPY_FILENAME      32795
+#define IDM_PASTE              32796
+#define IDM_COPY_FULLPATH      32797
+#define IDM_DELETE             32798
+#define IDM_MAKE_FOLDER        32799
+#define IDM_RENAME             32800
+#define IDM_FONT_SETTING       32801
+#define IDM_NEW_PROCESS        32802
+#define IDM_TIMESTAMP          32804
+#define IDM_ATTRIBUTE          32805
+#define IDM_LOWERCASE_RENAME   32806
+#define IDM_UPPERCASE_RENAME   32807
+#define IDM_REPLACE_RENAME     32808
+#define IDM_APPEND_RENAME      32809
+#define IDM_NUMBER_RENAME      32810
+#define IDM_CLEAR_ALL          32811
+#define IDM_TRANSLUCENT        32812
+#define IDM_EXIT_CONFIRM       32819
+#define IDM_OPEN               32821
+#define IDM_EDIT_FILE          32822
+#define IDM_FILE_COPY          32823
+#define IDM_FILE_MOVE          32824
+#define IDM_SOUND_ON_COMPLETE  32825
+#define IDM_COMMAND_EXECUTION  32826
+#define IDM_STRIPED_ROW        32827
+#define IDM_SEARCH_SELECT      32828
+#define IDM_COMPRESS           32829
+#define IDM_EXPAND             32830
+#define IDM_ICON               32831
+#define IDM_GRID_LINE          32835
+#define IDM_DRIVE_BAR          32836
+#define IDM_SIDE_BAR           32837
+#define IDM_MAP_NETWORK        32838
+#define IDM_DISCONNECT_NETWORK 32839
+#define IDM_DEEMPHASIZE        32840
+#define IDM_COPY_CREATE_TO_MODIFIED   32841
+#define IDM_COPY_MODIFIED_TO_CREATE   32842
+#define IDM_COPY_CREATE_TO_ACCESS     32843
+#define IDM_COPY_MODIFIED_TO_ACCESS   32844
+#define IDM_ASSOCIATED_EXECUTION      32845
+#define IDM_FILTERING          32846
+#define IDM_DESKTOP_SHORTCUT   32847
+#define IDM_VOLUME_LABEL       32849
+#define IDM_ASSOCIATION_SETTING 32850
+#define IDM_BETWEEN_RENAME     32851
+#define IDM_TOOLTIP            32900
+#define IDM_THEME_FIRST        32901
+#define IDM_THEME_LAST         32908
+
+// Dynamic command ids
+#define IDM_SHORTCUT_FOLDER    34100
+#define IDM_DRIVE_FIRST        34101
+#define IDM_DRIVE_LAST         34126
+#define IDM_SIDEBAR_FIRST      34500
+#define IDM_SIDEBAR_LAST       34599
+#define IDM_ASSOC_FIRST        34700
+#define IDM_ASSOC_LAST         34730
+#define IDM_ARCHIVER_7ZIP_INFO 34900
+#define IDM_ARCHIVER_UNRAR_INFO 34901
+
+// Menu bitmaps (light and dark sets are made from these at start)
+#define IDB_MENU_FIRST         140
+
+// Timers of the main window
+#define TIMER_LOAD_PROGRESS    10001
+#define TIMER_WATCH_AND_DRIVES 10002
+#define TIMER_REPAINT          10003
+#define TIMER_INDICATORS       10004
+#define TIMER_RELAYOUT         10005
+#define TIMER_OPERATION        10006
+#define TIMER_START_FOLDER     10007

@@ -1,0 +1,23 @@
+#pragma once
+// What the program's command line asks for: a crash restart wait ("/w" and a
+// process id) or a start folder.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarvelo::shell {
+
+// The restart form written by the crash handler: "\"exe\" /w <pid>".
+// Returns the id to wait for when the line contains "/w" and splits into at
+// least two blank-separated tokens; the id is the second token's number
+// (0 when it is not a number, which then matches no process).
+std::optional<uint32_t> restartWaitProcessId(std::wstring_view commandLine);
+
+// The start folder named on the command line: quotes removed; when a colon
+// remains, the drive and directory part (up to the last backslash) with
+// every drive letter upper-cased. "c:\data\report.txt" -> "C:\data\",
+// "d:\music" -> "D:\". Empty when the line names no drive path.
+std::wstring startFolderFromCommandLine(std::wstring_view commandLine);
+
+}  // namespace tarvelo::shell

@@ -1,0 +1,10 @@
+#include "shell/run_flags.h"
+
+namespace tarvelo::shell {
+
+RunFlags& runFlags() {
+    static RunFlags flags;
+    return flags;
+}
+
+}  // namespace tarvelo::shell
