@@ -69,3 +69,19 @@ std::wstring startFolderFromCommandLine(std::wstring_view commandLine) {
 }
 
 }  // namespace tarvelo::shell
+
+namespace tarvelo::shell {
+
+std::wstring argumentsAfterProgramName(std::wstring_view s) {
+    size_t i = 0;
+    while (i < s.size() && (s[i] == L' ' || s[i] == L'\t')) ++i;
+    if (i < s.size() && s[i] == L'"') {
+        size_t close = s.find(L'"', i + 1);
+        i = close == std::wstring_view::npos ? s.size() : close + 1;
+    }
+    while (i < s.size() && s[i] != L' ' && s[i] != L'\t') ++i;
+    while (i < s.size() && (s[i] == L' ' || s[i] == L'\t')) ++i;
+    return std::wstring(s.substr(i));
+}
+
+}  // namespace tarvelo::shell

@@ -21,3 +21,11 @@ std::optional<uint32_t> restartWaitProcessId(std::wstring_view commandLine);
 std::wstring startFolderFromCommandLine(std::wstring_view commandLine);
 
 }  // namespace tarvelo::shell
+
+namespace tarvelo::shell {
+
+// The arguments of a full process command line: what follows the program
+// name, which may be quoted ("C:\Program Files\x.exe" a b -> "a b").
+std::wstring argumentsAfterProgramName(std::wstring_view fullCommandLine);
+
+}  // namespace tarvelo::shell

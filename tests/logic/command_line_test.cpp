@@ -51,3 +51,17 @@ TEST(RestartWait, NeedsTwoTokensAndTheMarker) {
 
 }  // namespace
 }  // namespace tarvelo::shell
+
+namespace tarvelo::shell {
+namespace {
+
+TEST(CommandLine, ArgumentsFollowTheProgramName) {
+    EXPECT_EQ(argumentsAfterProgramName(L"\"C:\\Program Files\\T\\Tarvelo.exe\" /w 12"), L"/w 12");
+    EXPECT_EQ(argumentsAfterProgramName(L"Tarvelo.exe   c:\\data\\"), L"c:\\data\\");
+    EXPECT_EQ(argumentsAfterProgramName(L"Tarvelo.exe"), L"");
+    EXPECT_EQ(argumentsAfterProgramName(L"\"unterminated"), L"");
+    EXPECT_EQ(argumentsAfterProgramName(L""), L"");
+}
+
+}  // namespace
+}  // namespace tarvelo::shell
