@@ -15,6 +15,13 @@
 // Strings
 #define IDS_VERSION_MENU       101
 #define IDS_LANGUAGE_MARKER    102
+#define IDS_THEME_MENU         103   // "Color Thema", the theme submenu's title
+#define IDS_MENU_BAR_ITEM      104   // system menu item 32870 "Menu Bar(&B)"
+// Every command id is also a string id holding the command's plain name
+// (no "&", no shown key, no "..."), for tool tips and titles. The theme
+// commands' rows are the theme names.
+#define IDS_THEME_FIRST        32901
+#define IDS_THEME_LAST         32908
 
 // Main window controls
 #define IDC_LIST               1000
@@ -22,6 +29,11 @@
 #define IDC_DRIVE_BAR          1026
 #define IDC_SIDE_BAR           1029
 #define IDC_VERSION_FRAME      1031
+// Version dialog (template 100)
+#define IDC_VERSION_ICON       1050
+#define IDC_VERSION_TITLE      1051
+#define IDC_VERSION_LINK       1052
+#define IDC_VERSION_NOTE       1053
 #define IDC_SIDE_SCROLL        1039
 #define IDC_SPLIT_BAR          1043
 #define IDC_THEMED_LIST_SCROLL 27001
@@ -109,8 +121,40 @@
 #define IDM_ARCHIVER_7ZIP_INFO 34900
 #define IDM_ARCHIVER_UNRAR_INFO 34901
 
-// Menu bitmaps (light and dark sets are made from these at start)
+// Menu bitmaps (light and dark sets are made from these at start). 16 x 16,
+// 24-bit, magenta transparent. Load order and command assignment live in
+// shell/menu_icons.h.
 #define IDB_MENU_FIRST         140
+#define IDB_MENU_OPEN          140
+#define IDB_MENU_SELECT_FOLDER 141
+#define IDB_MENU_PARENT_FOLDER 142
+#define IDB_MENU_INFO          143
+#define IDB_MENU_EDIT          144
+#define IDB_MENU_PROPERTY      145
+#define IDB_MENU_SHORTCUT      146
+#define IDB_MENU_VOLUME_LABEL  147
+#define IDB_MENU_COMMAND       148
+#define IDB_MENU_ASSOCIATED    149
+#define IDB_MENU_EXIT          150
+#define IDB_MENU_COPY_NAME     152
+#define IDB_MENU_PASTE         153
+#define IDB_MENU_COPY_PATH     154
+#define IDB_MENU_SELECT_ALL    155
+#define IDB_MENU_SEARCH        156
+#define IDB_MENU_DELETE        157
+#define IDB_MENU_FILE_COPY     158
+#define IDB_MENU_FILE_MOVE     159
+#define IDB_MENU_MAKE_FOLDER   160
+#define IDB_MENU_RENAME        162
+#define IDB_MENU_TIMESTAMP     163
+#define IDB_MENU_ATTRIBUTE     164
+#define IDB_MENU_REPLACE_RENAME 165
+#define IDB_MENU_COMPRESS      166
+#define IDB_MENU_EXPAND        167
+#define IDB_MENU_RELOAD        168
+#define IDB_MENU_FILTER        169
+#define IDB_MENU_FONT          170
+#define IDB_MENU_NEW_PROCESS   171
 
 // Timers of the main window
 #define TIMER_LOAD_PROGRESS    10001
