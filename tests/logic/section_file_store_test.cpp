@@ -1,0 +1,207 @@
+#include "shell/section_file_store.h"
+
+#include <gtest/gtest.h>
+
+#include "common/utf16le.h"
+#include "support/fake_byte_file_system.h"
+
+namespace tarvelo::shell {
+namespace {
+
+using namespace std::literals;
+
+constexpr wchar_t kExe[] = L"C:\\Tools\\Tarvelo.exe";
+constexpr wchar_t kSaveDataPath[] = L"C:\\Tools\\Tarvelo_SaveData.ini";
+
+std::vector<std::uint8_t> utf16le(std::u16string_view text, bool bom = true) {
+    std::vector<std::uint8_t> bytes;
+    if (bom) bytes = {0xFF, 0xFE};
+    common::appendUtf16le(bytes, text);
+    return bytes;
+}
+
+class SectionFileStoreTest : public ::testing::Test {
+protected:
+    testing::FakeByteFileSystem files;
+    SectionFileStore store{files, kExe};
+
+    void putSaveData(std::u16string_view text, bool bom = true) {
+        files.files[kSaveDataPath] = utf16le(text, bom);
+    }
+    std::u16string saveDataText() const {
+        const auto& bytes = files.files.at(kSaveDataPath);
+        EXPECT_GE(bytes.size(), 2u);
+        EXPECT_EQ(bytes[0], 0xFF);
+        EXPECT_EQ(bytes[1], 0xFE);
+        return common::decodeUtf16le(std::span(bytes).subspan(2));
+    }
+};
+
+TEST_F(SectionFileStoreTest, WritesTheDocumentedBytes) {
+    EXPECT_TRUE(store.write(L"SaveData", L"CurrentFolder", L"C:\\Work\\"));
+    EXPECT_TRUE(store.write(L"SaveData", L"ShortCutFolder", L"D:\\"));
+    EXPECT_EQ(files.files.at(kSaveDataPath),
+              utf16le(u"#\r\n# [SaveData]\r\n#\r\nCurrentFolder=C:\\Work\\\r\nShortCutFolder=D:\\\r\n"));
+    EXPECT_EQ(store.read(L"SaveData", L"CurrentFolder"), L"C:\\Work\\");
+    EXPECT_EQ(store.read(L"SaveData", L"ShortCutFolder"), L"D:\\");
+}
+
+TEST_F(SectionFileStoreTest, WritingAKeyAgainMovesItToTheEndOnce) {
+    store.write(L"SaveData", L"A", L"1");
+    store.write(L"SaveData", L"B", L"2");
+    store.write(L"SaveData", L"A", L"3");
+    store.write(L"SaveData", L"A", L"4");
+    EXPECT_EQ(saveDataText(), u"#\r\n# [SaveData]\r\n#\r\nB=2\r\nA=4\r\n");
+}
+
+TEST_F(SectionFileStoreTest, RewriteDropsCommentsBlankLinesAndEveryLineWithTheKey) {
+    // Hand-edited: LF-only endings, blank lines, comments, a duplicate key and
+    // a line that only contains the key text.
+    putSaveData(u"# mine\n\nK=old\n  Z=9\r\nXK=x\r\nK=older\n#K=c\n");
+    store.write(L"SaveData", L"K", L"new");
+    EXPECT_EQ(saveDataText(), u"#\r\n# [SaveData]\r\n#\r\n  Z=9\r\nK=new\r\n");
+}
+
+TEST_F(SectionFileStoreTest, ReadsTheFirstLineContainingTheKeyAnywhere) {
+    putSaveData(u"#\r\n# [FolderData]\r\n#\r\nXFolder_01=abc\r\nFolder_01=C:\\\r\n");
+    EXPECT_EQ(store.read(L"SaveData", L"Folder_01"), L"Xabc");
+
+    putSaveData(u"#Folder_01=C:\\\r\nFolder_01=D:\\\r\n");
+    EXPECT_EQ(store.read(L"SaveData", L"Folder_01"), L"D:\\");  // comment skipped
+
+    putSaveData(u"Folder_01=a Folder_01=b\r\n");
+    EXPECT_EQ(store.read(L"SaveData", L"Folder_01"), L"a b");  // every occurrence removed
+
+    putSaveData(u"folder_01=lower\r\n");
+    EXPECT_EQ(store.read(L"SaveData", L"Folder_01"), L"");  // case matters
+}
+
+TEST_F(SectionFileStoreTest, ControlCharacterLinesAreSkipped) {
+    putSaveData(u"\tK=tab\r\n\x01K=ctl\r\n K=space\r\n");
+    EXPECT_EQ(store.read(L"SaveData", L"K"), L" space");
+}
+
+TEST_F(SectionFileStoreTest, EmptySectionOrKeyReadsEmptyAndWritesNothing) {
+    putSaveData(u"=x\r\n");
+    EXPECT_EQ(store.read(L"SaveData", L""), L"");
+    EXPECT_EQ(store.read(L"", L"K"), L"");
+    EXPECT_FALSE(store.write(L"SaveData", L"", L"v"));
+    EXPECT_FALSE(store.write(L"", L"K", L"v"));
+    EXPECT_EQ(files.writes, 0);
+}
+
+TEST_F(SectionFileStoreTest, JapaneseAndSupplementaryCharactersSurvive) {
+    const std::wstring value = common::fromUtf16(u"D:\\写真\\\U00020BB7");
+    store.write(L"SaveData", L"CurrentFolder", value);
+    EXPECT_EQ(store.read(L"SaveData", L"CurrentFolder"), value);
+    EXPECT_EQ(saveDataText(), u"#\r\n# [SaveData]\r\n#\r\nCurrentFolder=D:\\写真\\\U00020BB7\r\n");
+}
+
+TEST_F(SectionFileStoreTest, LineBreaksInAValueCannotPlantAnotherLine) {
+    store.write(L"SaveData", L"String_01", L"a\r\nString_02=evil\nb");
+    EXPECT_EQ(store.read(L"SaveData", L"String_01"), L"aString_02=evilb");
+    EXPECT_EQ(saveDataText(), u"#\r\n# [SaveData]\r\n#\r\nString_01=aString_02=evilb\r\n");
+}
+
+TEST_F(SectionFileStoreTest, DataFilesAreNamedPerSection) {
+    EXPECT_EQ(store.filePath(L"ExtAppData"), L"C:\\Tools\\Tarvelo_ExtAppData.ini");
+    EXPECT_FALSE(store.fileExists(L"ExtAppData"));
+    store.write(L"ExtAppData", L"ExtApp_01", L".txt = notepad.exe");
+    EXPECT_TRUE(store.fileExists(L"ExtAppData"));
+    EXPECT_EQ(store.read(L"SaveData", L"ExtApp_01"), L"");  // other section, other file
+}
+
+// ---- bad input ----------------------------------------------------------
+
+TEST_F(SectionFileStoreTest, MalformedFilesReadTheirReadablePart) {
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        const wchar_t* expected;
+    };
+    auto withOddByte = utf16le(u"K=v\r\n");
+    withOddByte.push_back(0x41);
+    auto truncatedMidLine = utf16le(u"K=value");
+    truncatedMidLine.pop_back();  // "K=valu" and half a unit
+    std::vector<std::uint8_t> garbage;
+    for (int i = 0; i < 4096; ++i) garbage.push_back(static_cast<std::uint8_t>((i * 7919 + 13) % 251));
+    auto garbageThenKey = garbage;
+    auto keyLine = utf16le(u"\r\nK=found\r\n", false);
+    garbageThenKey.insert(garbageThenKey.end(), keyLine.begin(), keyLine.end());
+
+    const Case cases[] = {
+        {"no bom", utf16le(u"K=v\r\n", false), L"v"},
+        {"empty", {}, L""},
+        {"bom only", {0xFF, 0xFE}, L""},
+        {"single byte", {0xFF}, L""},
+        {"odd byte count", withOddByte, L"v"},
+        {"truncated", truncatedMidLine, L"valu"},
+        {"nul in line", utf16le(u"K=ab\0cd\r\n"sv), L"ab"},
+        {"nul first", utf16le(u"\0K=x\r\nK=y\r\n"sv), L"y"},
+        {"garbage", garbage, L""},
+        {"garbage then key", garbageThenKey, L"found"},
+        {"narrow text", {'K', '=', 'v', '\r', '\n'}, L""},
+    };
+    for (const Case& c : cases) {
+        files.files[kSaveDataPath] = c.bytes;
+        EXPECT_EQ(store.read(L"SaveData", L"K"), c.expected) << c.name;
+        // A rewrite of a malformed file still gives a well-formed one.
+        EXPECT_TRUE(store.write(L"SaveData", L"N", L"1")) << c.name;
+        EXPECT_EQ(store.read(L"SaveData", L"N"), L"1") << c.name;
+    }
+}
+
+TEST_F(SectionFileStoreTest, LongLinesAreReadIn8191CharacterPieces) {
+    // The key's line is 100,000 characters: the first piece holds the key and
+    // the next 8189 characters; the rest arrives as separate lines.
+    std::u16string value(100000 - 2, u'a');
+    for (size_t i = 0; i < value.size(); i += 1000) value[i] = u'b';
+    putSaveData(u"K=" + value + u"\r\nL=after\r\n");
+    const std::wstring read = store.read(L"SaveData", L"K");
+    EXPECT_EQ(read, common::fromUtf16(value.substr(0, 8189)));
+    EXPECT_EQ(store.read(L"SaveData", L"L"), L"after");
+
+    // A key whose text sits exactly on the boundary is split and not found.
+    putSaveData(std::u16string(8190, u'x') + u"K=v\r\n");
+    EXPECT_EQ(store.read(L"SaveData", L"K"), L"");
+    // A key starting right after the boundary opens a line of its own.
+    putSaveData(std::u16string(8191, u'x') + u"K=v\r\n");
+    EXPECT_EQ(store.read(L"SaveData", L"K"), L"v");
+    // CR of a line of exactly 8190 characters ends its piece; the LF piece is
+    // skipped, so the next line is read normally.
+    putSaveData(std::u16string(8188, u'y') + u"Q=\r\nK=w\r\n");
+    EXPECT_EQ(store.read(L"SaveData", L"Q"), common::fromUtf16(std::u16string(8188, u'y')));
+    EXPECT_EQ(store.read(L"SaveData", L"K"), L"w");
+}
+
+TEST_F(SectionFileStoreTest, AFileThatCannotBeWrittenIsLeftAsItWas) {
+    putSaveData(u"A=1\r\n");
+    const auto before = files.files.at(kSaveDataPath);
+    files.unwritable.insert(kSaveDataPath);
+    EXPECT_FALSE(store.write(L"SaveData", L"B", L"2"));
+    EXPECT_EQ(files.files.at(kSaveDataPath), before);
+}
+
+TEST_F(SectionFileStoreTest, AFileThatCannotBeReadIsNotReplaced) {
+    putSaveData(u"A=1\r\nB=2\r\n");
+    const auto before = files.files.at(kSaveDataPath);
+    files.unreadable.insert(kSaveDataPath);
+    EXPECT_EQ(store.read(L"SaveData", L"A"), L"");
+    EXPECT_FALSE(store.write(L"SaveData", L"C", L"3"));
+    EXPECT_EQ(files.writes, 0);
+    EXPECT_EQ(files.files.at(kSaveDataPath), before);
+}
+
+TEST(Utf16le, CodecRoundTripsAndKeepsLoneSurrogates) {
+    const std::u16string units = u"A\u00E9\u3042\xD800Z\xDC00\U0001F600";
+    std::vector<std::uint8_t> bytes;
+    common::appendUtf16le(bytes, units);
+    ASSERT_EQ(bytes.size(), units.size() * 2);
+    EXPECT_EQ(bytes[4], 0x42);  // U+3042, low byte first
+    EXPECT_EQ(bytes[5], 0x30);
+    EXPECT_EQ(common::decodeUtf16le(bytes), units);
+    EXPECT_EQ(common::toUtf16(common::fromUtf16(units)), units);
+}
+
+}  // namespace
+}  // namespace tarvelo::shell
