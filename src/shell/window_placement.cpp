@@ -1,0 +1,102 @@
+#include "shell/window_placement.h"
+
+#include <array>
+#include <climits>
+#include <cstdint>
+
+namespace tarvelo::shell {
+
+namespace {
+
+bool isScanBlank(wchar_t c) {
+    return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\r';
+}
+
+int digitValue(wchar_t c) {
+    if (c >= L'0' && c <= L'9') return c - L'0';
+    if (c >= L'a' && c <= L'f') return c - L'a' + 10;
+    if (c >= L'A' && c <= L'F') return c - L'A' + 10;
+    return 99;
+}
+
+// One number as %i reads it, starting at pos; pos ends after it.
+std::optional<int> scanInteger(std::wstring_view text, size_t& pos) {
+    while (pos < text.size() && isScanBlank(text[pos])) ++pos;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == L'+' || text[pos] == L'-')) {
+        negative = text[pos] == L'-';
+        ++pos;
+    }
+    int base = 10;
+    if (pos < text.size() && text[pos] == L'0') {
+        if (pos + 1 < text.size() && (text[pos + 1] == L'x' || text[pos + 1] == L'X')) {
+            base = 16;
+            pos += 2;
+        } else {
+            base = 8;  // the leading 0 is itself an octal digit
+        }
+    }
+    const std::int64_t limit = negative ? -static_cast<std::int64_t>(INT_MIN) : INT_MAX;
+    std::int64_t magnitude = 0;
+    size_t digits = 0;
+    for (; pos < text.size() && digitValue(text[pos]) < base; ++pos, ++digits) {
+        magnitude = magnitude * base + digitValue(text[pos]);
+        if (magnitude > limit) return std::nullopt;
+    }
+    if (digits == 0) return std::nullopt;
+    return static_cast<int>(negative ? -magnitude : magnitude);
+}
+
+int saturate(std::int64_t v) {
+    if (v < INT_MIN) return INT_MIN;
+    if (v > INT_MAX) return INT_MAX;
+    return static_cast<int>(v);
+}
+
+}  // namespace
+
+std::optional<WindowPlacementValues> parsePosition(std::wstring_view text) {
+    std::array<int, 10> n{};
+    size_t pos = 0;
+    for (size_t i = 0; i < n.size(); ++i) {
+        if (i > 0) {
+            if (pos >= text.size() || text[pos] != L':') return std::nullopt;
+            ++pos;
+        }
+        std::optional<int> value = scanInteger(text, pos);
+        if (!value) return std::nullopt;
+        n[i] = *value;
+    }
+    return WindowPlacementValues{n[0], n[1], n[2], n[3], n[4], n[5], {n[6], n[7], n[8], n[9]}};
+}
+
+std::wstring formatPosition(const WindowPlacementValues& v) {
+    const int n[] = {v.flags,        v.showCommand,      v.minPositionX,      v.minPositionY,
+                     v.maxPositionX, v.maxPositionY,     v.restored.left,     v.restored.top,
+                     v.restored.right, v.restored.bottom};
+    std::wstring text;
+    for (int value : n) {
+        if (!text.empty()) text += L':';
+        text += std::to_wstring(value);
+    }
+    return text;
+}
+
+PlacementRect pullBackOnScreen(const PlacementRect& restored, int screenWidth, int screenHeight,
+                               int monitorCount) {
+    if (monitorCount != 1) return restored;
+    // 64-bit arithmetic: the stored numbers come from a user-editable file.
+    std::int64_t left = restored.left;
+    std::int64_t top = restored.top;
+    if (restored.right < 135) left = 0;
+    if (screenWidth < left + 20) left = static_cast<std::int64_t>(screenWidth) - 50;
+    if (top + 20 < 0) top = 0;
+    if (screenHeight < top + 60) top = static_cast<std::int64_t>(screenHeight) - 80;
+
+    const std::int64_t dx = left - restored.left;
+    const std::int64_t dy = top - restored.top;
+    return {saturate(left), saturate(top), saturate(restored.right + dx),
+            saturate(restored.bottom + dy)};
+}
+
+}  // namespace tarvelo::shell
