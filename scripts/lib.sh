@@ -22,7 +22,7 @@ tarvelo_ensure_tools() {
 
 # Creates the prefix once (about 15 s) and reuses it afterwards.
 tarvelo_ensure_prefix() {
-  if [ -f "$WINEPREFIX/.tarvelo-ready" ]; then return 0; fi
+  if [ -f "$WINEPREFIX/.tarvelo-ready-2" ]; then return 0; fi
   echo "wine: creating prefix $WINEPREFIX"
   mkdir -p "$WINEPREFIX"
   wineboot -i </dev/null >/dev/null 2>&1 || true
@@ -58,11 +58,17 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\Drivers]
 "Audio"=""
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Default"="1280x800"
 REG
   wine regedit /S "$reg" </dev/null >/dev/null 2>&1
   wine winecfg -v win10 </dev/null >/dev/null 2>&1
   wineserver -w
-  touch "$WINEPREFIX/.tarvelo-ready"
+  touch "$WINEPREFIX/.tarvelo-ready-2"
 }
 
 # A warm server detached from every pipe: each test .exe then starts in ~0.1 s.

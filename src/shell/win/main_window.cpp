@@ -1,0 +1,391 @@
+#include "shell/win/main_window.h"
+
+#include <windowsx.h>
+
+#include "platform/private_profile_store.h"
+#include "platform/system_info.h"
+#include "resource_ids.h"
+#include "shell/command_line.h"
+#include "shell/run_flags.h"
+#include "shell/shell_texts.h"
+#include "shell/win/main_window_parts.h"
+
+namespace tarvelo::shell::win {
+
+namespace {
+
+constexpr UINT kPeriodicWatchMs = 2550;
+constexpr UINT kRepaintFirstMs = 200;
+constexpr UINT kStartFolderMs = 350;
+
+BOOL CALLBACK countMonitor(HMONITOR, HDC, LPRECT, LPARAM data) {
+    ++*reinterpret_cast<int*>(data);
+    return TRUE;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(AppContext& context)
+    : context_(context), parts_(std::make_unique<MainWindowParts>()) {}
+
+MainWindow::~MainWindow() = default;
+
+int MainWindow::run() {
+    // Start-up refuses to run without GDI+, which draws the previews.
+    {
+        platform::UniqueModule gdiplus(LoadLibraryW(L"gdiplus.dll"));
+        if (!gdiplus) {
+            MessageBoxW(nullptr, kGdiplusMissingText, kAppCaption, MB_OK | MB_ICONEXCLAMATION);
+            return -1;
+        }
+    }
+    HWND window = CreateDialogParamW(context_.instance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, dialogProc,
+                                     reinterpret_cast<LPARAM>(this));
+    if (!window) return 0;
+    MSG msg;
+    while (!destroyed_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (preTranslate(msg)) continue;
+        if (accelerators_ && TranslateAcceleratorW(hwnd_, accelerators_, &msg)) continue;
+        if (hwnd_ && IsDialogMessageW(hwnd_, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return 0;
+}
+
+INT_PTR CALLBACK MainWindow::dialogProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+    MainWindow* self = nullptr;
+    if (msg == WM_INITDIALOG) {
+        self = reinterpret_cast<MainWindow*>(lp);
+        self->hwnd_ = window;
+        SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, DWLP_USER));
+    }
+    if (!self) return FALSE;
+    return self->handle(msg, wp, lp);
+}
+
+bool MainWindow::preTranslate(MSG& msg) {
+    // The list's key handling sees every key aimed at any control of the
+    // window before dialog processing would (it posts commands, not runs them).
+    (void)msg;
+    return false;
+}
+
+bool MainWindow::guardAllows() const {
+    const RunFlags& flags = runFlags();
+    return flags.uiBusy.load() == 0 && flags.listingThread.load() == 0;
+}
+
+void MainWindow::stopPeriodicTimers() {
+    KillTimer(hwnd_, TIMER_WATCH_AND_DRIVES);
+    KillTimer(hwnd_, TIMER_REPAINT);
+}
+
+void MainWindow::startPeriodicTimers() {
+    SetTimer(hwnd_, TIMER_WATCH_AND_DRIVES, kPeriodicWatchMs, nullptr);
+    SetTimer(hwnd_, TIMER_REPAINT, kRepaintFirstMs, nullptr);
+}
+
+void MainWindow::runModal(const std::function<void()>& work) {
+    stopPeriodicTimers();
+    runFlags().uiBusy = 1;
+    resetInteraction();
+    work();
+    resetInteraction();
+    rebuildVisuals();
+    runFlags().uiBusy = 0;
+    startPeriodicTimers();
+}
+
+void MainWindow::resetInteraction() {
+    ClipCursor(nullptr);
+    if (GetCapture()) ReleaseCapture();
+}
+
+int MainWindow::message(const std::wstring& text, UINT flags) {
+    return MessageBoxW(hwnd_, text.c_str(), kAppCaption, flags);
+}
+
+void MainWindow::setTitle(const std::wstring& title) {
+    SetWindowTextW(hwnd_, title.c_str());
+}
+
+void MainWindow::onInitDialog() {
+    AppContext& ctx = context_;
+    MainWindowParts& p = *parts_;
+    dpi_ = platform::windowDpi(hwnd_);
+
+    // System menu: Menu Bar toggle and the version item.
+    wchar_t* versionText = nullptr;
+    int versionLength = LoadStringW(ctx.instance, IDS_VERSION_MENU, reinterpret_cast<LPWSTR>(&versionText), 0);
+    if (HMENU system = GetSystemMenu(hwnd_, FALSE); system && versionLength > 0) {
+        std::wstring version(versionText, static_cast<size_t>(versionLength));
+        AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(system, MF_STRING, IDM_SYS_MENU_BAR, menuBarItemText(ctx.uiLanguage));
+        AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(system, MF_STRING, IDM_SYS_VERSION, version.c_str());
+    }
+
+    HICON big = static_cast<HICON>(LoadImageW(ctx.instance, MAKEINTRESOURCEW(IDI_TARVELO), IMAGE_ICON,
+                                              GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED));
+    HICON small = static_cast<HICON>(LoadImageW(ctx.instance, MAKEINTRESOURCEW(IDI_TARVELO), IMAGE_ICON,
+                                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+
+    RunFlags& flags = runFlags();
+    flags.uiBusy = 0;
+    flags.listingThread = 0;
+    flags.watchThread = 0;
+    flags.operationThread = 0;
+    flags.reserved1 = 0;
+    flags.reserved2 = 0;
+
+    wchar_t templateTitle[256] = L"";
+    GetWindowTextW(hwnd_, templateTitle, 256);
+    title_ = windowTitle(templateTitle, ctx.isSecondInstance, platform::isAdministrator(), ctx.uiLanguage);
+    setTitle(title_);
+
+    currentFolderAtStart_ = platform::currentDirectory();
+
+    platform::PrivateProfileStore ini(ctx.settingsFilePath);
+    settings_.load(ini, ctx.uiLanguage);
+
+    EnumDisplayMonitors(nullptr, nullptr, countMonitor, reinterpret_cast<LPARAM>(&monitorCount_));
+    if (monitorCount_ < 1) monitorCount_ = 1;
+
+    applyStoredPlacement();
+
+    if (auto alpha = startupWindowAlpha(settings_)) {
+        SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) | WS_EX_LAYERED);
+        SetLayeredWindowAttributes(hwnd_, 0, *alpha, LWA_ALPHA);
+    }
+
+    mainMenu_.reset(LoadMenuW(ctx.instance, MAKEINTRESOURCEW(IDR_MAIN_MENU)));
+    accelerators_ = LoadAcceleratorsW(ctx.instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    if (settings_.windowMenuBar) {
+        attachMenuBar();
+    } else {
+        SetMenu(hwnd_, nullptr);
+    }
+
+    p.driveBar = GetDlgItem(hwnd_, IDC_DRIVE_BAR);
+    p.sideBar = GetDlgItem(hwnd_, IDC_SIDE_BAR);
+    p.sideScroll = GetDlgItem(hwnd_, IDC_SIDE_SCROLL);
+    p.list = GetDlgItem(hwnd_, IDC_LIST);
+    p.listScroll = GetDlgItem(hwnd_, IDC_LIST_SCROLL);
+    p.splitBar = GetDlgItem(hwnd_, IDC_SPLIT_BAR);
+    relayout();
+
+    std::wstring startFolder = startFolderFromCommandLine(ctx.commandLine);
+    if (!startFolder.empty()) p.currentFolder = startFolder;
+
+    rebuildVisuals();
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+
+    startPeriodicTimers();
+    SetTimer(hwnd_, TIMER_START_FOLDER, kStartFolderMs, nullptr);
+}
+
+void MainWindow::applyStoredPlacement() {
+    if (settings_.position) {
+        WindowPlacementValues v = *settings_.position;
+        ShowWindow(hwnd_, SW_HIDE);
+        WINDOWPLACEMENT wp{};
+        wp.length = sizeof(wp);
+        wp.flags = static_cast<UINT>(v.flags);
+        wp.showCmd = static_cast<UINT>(context_.showCommand);
+        wp.ptMinPosition = {v.minPositionX, v.minPositionY};
+        wp.ptMaxPosition = {v.maxPositionX, v.maxPositionY};
+        wp.rcNormalPosition = {v.restored.left, v.restored.top, v.restored.right, v.restored.bottom};
+        SetWindowPlacement(hwnd_, &wp);
+        PlacementRect pulled = pullBackOnScreen(v.restored, GetSystemMetrics(SM_CXSCREEN),
+                                                GetSystemMetrics(SM_CYSCREEN), monitorCount_);
+        if (!(pulled == v.restored)) {
+            SetWindowPos(hwnd_, nullptr, pulled.left, pulled.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        }
+        if (settings_.isZoomed) ShowWindow(hwnd_, SW_MAXIMIZE);
+        SetWindowPos(hwnd_, settings_.windowTopMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    }
+}
+
+void MainWindow::relayout() {
+    MainWindowParts& p = *parts_;
+    if (!p.list) return;
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    LayoutInput in;
+    in.clientWidth = client.right;
+    in.clientHeight = client.bottom;
+    in.scrollBarWidth = platform::verticalScrollBarWidth(dpi_);
+    in.driveBarOn = settings_.windowDriveBar != 0;
+    in.sideBarOn = settings_.windowSideBar != 0;
+    in.splitBarPos = settings_.windowSplitBarPos;
+    in.customScrollBar = settings_.customScrollBar != 0;
+    in.dpi = dpi_;
+    layout_ = computeLayout(in);
+
+    auto place = [](HWND w, const Rect& r, bool visible) {
+        if (!w) return;
+        SetWindowPos(w, nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        ShowWindow(w, visible ? SW_SHOWNA : SW_HIDE);
+    };
+    place(p.driveBar, layout_.driveBar, !layout_.driveBar.empty());
+    place(p.sideBar, layout_.sideBar, !layout_.sideBar.empty());
+    place(p.splitBar, layout_.splitBar, !layout_.splitBar.empty());
+    place(p.sideScroll, layout_.sideBarScroll, layout_.sideBarScrollVisible);
+    place(p.list, layout_.list, true);
+    place(p.listScroll, layout_.listScroll, true);
+    rebuildVisuals();
+}
+
+void MainWindow::rebuildVisuals() {
+    MainWindowParts& p = *parts_;
+    buildPalette(p.palette, settings_.themaColor, p.contrast);
+    repaintAll();
+}
+
+void MainWindow::repaintAll() {
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    for (HWND w : {parts_->driveBar, parts_->sideBar, parts_->list, parts_->splitBar}) {
+        if (w) InvalidateRect(w, nullptr, FALSE);
+    }
+}
+
+void MainWindow::onMinMaxInfo(MINMAXINFO* info) {
+    RECT r{0, 0, MulDiv(kMinClientWidth, dpi_, 96), MulDiv(kMinClientHeight, dpi_, 96)};
+    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), GetMenu(hwnd_) != nullptr,
+                       static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
+    info->ptMinTrackSize.x = r.right - r.left;
+    info->ptMinTrackSize.y = r.bottom - r.top;
+}
+
+void MainWindow::onDpiChanged(int dpi, const RECT* suggested) {
+    dpi_ = dpi;
+    if (suggested) {
+        SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    relayout();
+}
+
+void MainWindow::onMouseWheel(WPARAM, LPARAM) {
+    const RunFlags& flags = runFlags();
+    if (flags.uiBusy || flags.listingThread || flags.operationThread) return;
+}
+
+void MainWindow::onTimer(UINT_PTR id) {
+    RunFlags& flags = runFlags();
+    switch (id) {
+    case TIMER_WATCH_AND_DRIVES:
+        break;
+    case TIMER_REPAINT:
+        if (!flags.uiBusy && !flags.listingThread) repaintAll();
+        SetTimer(hwnd_, TIMER_REPAINT, isIlluminateTheme(settings_.themaColor) ? 200 : 400, nullptr);
+        break;
+    case TIMER_INDICATORS:
+        KillTimer(hwnd_, TIMER_INDICATORS);
+        repaintAll();
+        break;
+    case TIMER_RELAYOUT:
+        KillTimer(hwnd_, TIMER_RELAYOUT);
+        if (!flags.uiBusy && !flags.listingThread) relayout();
+        break;
+    case TIMER_START_FOLDER:
+        KillTimer(hwnd_, TIMER_START_FOLDER);
+        break;
+    default:
+        break;
+    }
+}
+
+INT_PTR MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
+    auto result = [this](LRESULT value) {
+        SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, value);
+        return TRUE;
+    };
+    switch (msg) {
+    case WM_INITDIALOG:
+        onInitDialog();
+        return FALSE;  // focus stays where the layout put it
+    case WM_SIZE:
+        if (LOWORD(lp) != 0 && HIWORD(lp) != 0) relayout();
+        return TRUE;
+    case WM_CLOSE:
+        onClose();
+        return TRUE;
+    case WM_DESTROY:
+        onDestroy();
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wp) onDestroy();
+        return TRUE;
+    case WM_ACTIVATEAPP:
+        activeApp_ = wp != 0;
+        rebuildVisuals();
+        return TRUE;
+    case WM_SETCURSOR: {
+        const RunFlags& flags = runFlags();
+        if (flags.listingThread) {
+            SetCursor(LoadCursorW(nullptr, IDC_APPSTARTING));
+            return result(TRUE);
+        }
+        if (flags.uiBusy) {
+            SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+            return result(TRUE);
+        }
+        return FALSE;
+    }
+    case WM_GETMINMAXINFO:
+        onMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lp));
+        return result(0);
+    case WM_DPICHANGED:
+        onDpiChanged(HIWORD(wp), reinterpret_cast<const RECT*>(lp));
+        return result(0);
+    case WM_ERASEBKGND:
+        return result(1);
+    case WM_COMMAND:
+        onCommand(LOWORD(wp));
+        return TRUE;
+    case WM_SYSCOMMAND: {
+        bool handled = false;
+        onSysCommand(wp, lp, handled);
+        return handled ? result(0) : FALSE;
+    }
+    case WM_INITMENU:
+        if (HMENU system = GetSystemMenu(hwnd_, FALSE)) {
+            CheckMenuItem(system, IDM_SYS_MENU_BAR, MF_BYCOMMAND | (settings_.windowMenuBar ? MF_CHECKED : MF_UNCHECKED));
+        }
+        return TRUE;
+    case WM_INITMENUPOPUP:
+        if (!HIWORD(lp)) onInitMenuPopup(reinterpret_cast<HMENU>(wp));
+        return TRUE;
+    case WM_MOUSEWHEEL:
+        onMouseWheel(wp, lp);
+        return result(0);
+    case WM_MOUSEHWHEEL:
+    case WM_HELP:
+        return result(0);
+    case WM_TIMER:
+        onTimer(wp);
+        return TRUE;
+    case WM_QUERYDRAGICON:
+        return result(reinterpret_cast<LRESULT>(LoadIconW(context_.instance, MAKEINTRESOURCEW(IDI_TARVELO))));
+    case WM_DRAWITEM: {
+        auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+        HBRUSH brush = CreateSolidBrush(parts_->palette[kRoleBackground].value);
+        FillRect(item->hDC, &item->rcItem, brush);
+        DeleteObject(brush);
+        return TRUE;
+    }
+    default:
+        return FALSE;
+    }
+}
+
+}  // namespace tarvelo::shell::win

@@ -1,0 +1,98 @@
+#pragma once
+// The only top-level window: a resizable dialog (template 102) hosting the
+// drive bar, the side bar, the split bar, the file list and their scroll
+// bars. It lays them out, routes messages and commands to their owners,
+// runs the timers and the orderly exit. It does not implement the commands.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/unique_handle.h"
+#include "shell/app_settings.h"
+#include "shell/layout.h"
+#include "shell/win/app_context.h"
+
+namespace tarvelo::shell::win {
+
+class MainWindowParts;  // panes, visuals and command owners
+
+class MainWindow {
+public:
+    explicit MainWindow(AppContext& context);
+    ~MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    // Creates the window and runs its modal loop until it is destroyed.
+    int run();
+
+    HWND hwnd() const { return hwnd_; }
+    AppContext& context() { return context_; }
+    AppSettings& settings() { return settings_; }
+    const MainLayout& layout() const { return layout_; }
+    int dpi() const { return dpi_; }
+    bool isActiveApp() const { return activeApp_; }
+
+    // Command guard: false while a guarded command or the listing thread runs.
+    bool guardAllows() const;
+    // Runs modal work the guarded way: timers 10002/10003 stopped and uiBusy
+    // held while work runs; the interaction state reset and the visuals
+    // rebuilt afterwards.
+    void runModal(const std::function<void()>& work);
+
+    void stopPeriodicTimers();
+    void startPeriodicTimers();
+
+    // Lays the panes out for the current client size.
+    void relayout();
+    // Rebuilds palette, fonts, metrics and back buffers, then repaints.
+    void rebuildVisuals();
+    void repaintAll();
+
+    // Shows a message box owned by the main window with the program's caption.
+    int message(const std::wstring& text, UINT flags);
+
+private:
+    static INT_PTR CALLBACK dialogProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
+    INT_PTR handle(UINT msg, WPARAM wp, LPARAM lp);
+    bool preTranslate(MSG& msg);
+
+    void onInitDialog();
+    void onCommand(int id);
+    void onSysCommand(WPARAM wp, LPARAM lp, bool& handled);
+    void onTimer(UINT_PTR id);
+    void onClose();
+    void onDestroy();
+    void onInitMenuPopup(HMENU menu);
+    void onMouseWheel(WPARAM wp, LPARAM lp);
+    void onMinMaxInfo(MINMAXINFO* info);
+    void onDpiChanged(int dpi, const RECT* suggested);
+
+    void applyStoredPlacement();
+    void attachMenuBar();
+    void toggleMenuBar();
+    void setTitle(const std::wstring& title);
+    void saveSettings();
+    void resetInteraction();
+
+    AppContext& context_;
+    HWND hwnd_ = nullptr;
+    AppSettings settings_;
+    MainLayout layout_;
+    int dpi_ = 96;
+    bool activeApp_ = true;
+    bool destroyed_ = false;
+    bool settingsSaved_ = false;
+    bool archiverItemsAdded_ = false;
+    int monitorCount_ = 1;
+    std::wstring title_;
+    std::wstring currentFolderAtStart_;
+    platform::UniqueMenu mainMenu_;
+    HACCEL accelerators_ = nullptr;  // resource-owned, freed with the module
+    ULONG_PTR gdiplusToken_ = 0;
+    std::unique_ptr<MainWindowParts> parts_;
+};
+
+}  // namespace tarvelo::shell::win

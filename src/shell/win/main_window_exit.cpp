@@ -1,0 +1,84 @@
+// The orderly exit: confirmation, stopping the background threads, removing
+// the temporary expansion folder, and saving everything at destruction.
+#include "platform/folder_removal.h"
+#include "platform/private_profile_store.h"
+#include "platform/win32_byte_file.h"
+#include "shell/run_flags.h"
+#include "shell/section_file_store.h"
+#include "shell/shell_texts.h"
+#include "shell/win/main_window.h"
+#include "shell/win/main_window_parts.h"
+#include "resource_ids.h"
+
+namespace tarvelo::shell::win {
+
+void MainWindow::onClose() {
+    RunFlags& flags = runFlags();
+    stopPeriodicTimers();
+    flags.uiBusy = 1;
+    auto stay = [&] {
+        resetInteraction();
+        rebuildVisuals();
+        flags.uiBusy = 0;
+        startPeriodicTimers();
+    };
+    if (settings_.exitConfirm &&
+        message(exitConfirmText(context_.uiLanguage), MB_OKCANCEL | MB_ICONQUESTION) != IDOK) {
+        stay();
+        return;
+    }
+    if (flags.listingThread != 0) {
+        message(waitingForThreadText(context_.uiLanguage), MB_OK | MB_ICONEXCLAMATION);
+        stay();
+        return;
+    }
+    HCURSOR old = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    setTitle(title_ + exitProcessSuffix(context_.uiLanguage));
+    for (UINT_PTR timer = TIMER_LOAD_PROGRESS; timer <= TIMER_RELAYOUT; ++timer) KillTimer(hwnd_, timer);
+    // Nothing of the expansion folder is kept between runs.
+    platform::removeFolderTree(context_.moduleFolder + L"_expand_temp_\\");
+    SetCursor(old);
+    DestroyWindow(hwnd_);
+}
+
+void MainWindow::saveSettings() {
+    MainWindowParts& p = *parts_;
+    platform::PrivateProfileStore ini(context_.settingsFilePath);
+    platform::Win32ByteFileSystem files;
+    SectionFileStore data(files, context_.modulePath);
+    AppSettingsSaveState state;
+    state.currentFolder = p.currentFolder;
+    state.shortCutFolder = p.shortcutFolder;
+    state.isZoomed = IsZoomed(hwnd_) != FALSE;
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof(wp);
+    if (GetWindowPlacement(hwnd_, &wp)) {
+        WindowPlacementValues v;
+        v.flags = static_cast<int>(wp.flags);
+        v.showCommand = static_cast<int>(wp.showCmd);
+        v.minPositionX = wp.ptMinPosition.x;
+        v.minPositionY = wp.ptMinPosition.y;
+        v.maxPositionX = wp.ptMaxPosition.x;
+        v.maxPositionY = wp.ptMaxPosition.y;
+        v.restored = {wp.rcNormalPosition.left, wp.rcNormalPosition.top, wp.rcNormalPosition.right,
+                      wp.rcNormalPosition.bottom};
+        state.placement = v;
+    }
+    settings_.save(ini, data, state);
+}
+
+void MainWindow::onDestroy() {
+    if (destroyed_) return;
+    HCURSOR old = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    if (!settingsSaved_) {
+        saveSettings();
+        settingsSaved_ = true;
+    }
+    // The menu object is ours; detach it so the window does not free it too.
+    if (GetMenu(hwnd_) == mainMenu_.get()) SetMenu(hwnd_, nullptr);
+    SetCursor(old);
+    destroyed_ = true;
+    PostQuitMessage(0);
+}
+
+}  // namespace tarvelo::shell::win

@@ -1,0 +1,101 @@
+// The main menu: attaching and removing the bar, the state of items when a
+// menu opens, the system menu commands.
+#include "archive/win/archiver_probe.h"
+#include "resource_ids.h"
+#include "shell/menu_state.h"
+#include "shell/run_flags.h"
+#include "shell/win/main_window.h"
+#include "shell/win/main_window_parts.h"
+
+namespace tarvelo::shell::win {
+
+namespace {
+constexpr int kHelpMenuPosition = 7;
+}
+
+void MainWindow::attachMenuBar() {
+    if (!mainMenu_) return;
+    if (!archiverItemsAdded_) {
+        // The Help menu ends with the two archiver libraries' status lines.
+        if (HMENU help = GetSubMenu(mainMenu_.get(), kHelpMenuPosition)) {
+            std::wstring sevenZip = archive::win::probeArchiverStatus(archive::ArchiverLibrary::SevenZip);
+            std::wstring unrar = archive::win::probeArchiverStatus(archive::ArchiverLibrary::Unrar);
+            AppendMenuW(help, MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(help, MF_STRING, IDM_ARCHIVER_7ZIP_INFO, sevenZip.c_str());
+            AppendMenuW(help, MF_STRING, IDM_ARCHIVER_UNRAR_INFO, unrar.c_str());
+        }
+        archiverItemsAdded_ = true;
+    }
+    if (GetMenu(hwnd_) != mainMenu_.get()) SetMenu(hwnd_, mainMenu_.get());
+    DrawMenuBar(hwnd_);
+}
+
+void MainWindow::toggleMenuBar() {
+    settings_.windowMenuBar ^= 1;
+    if (settings_.windowMenuBar) {
+        attachMenuBar();
+    } else {
+        // The window keeps owning the menu; only the bar goes away.
+        SetMenu(hwnd_, nullptr);
+        DrawMenuBar(hwnd_);
+    }
+    relayout();
+}
+
+void MainWindow::onSysCommand(WPARAM wp, LPARAM, bool& handled) {
+    const UINT id = static_cast<UINT>(wp);
+    handled = true;
+    if (id == IDM_SYS_MENU_BAR) {
+        toggleMenuBar();
+    } else if (id == IDM_SYS_SAVE_SETTINGS) {
+        saveSettings();
+    } else if (id == IDM_SYS_CLOSE_VIEWER) {
+        // The modeless viewer window arrives with the previews.
+    } else if (id >= 16 && id <= 31) {
+        onCommand(IDM_VERSION);
+    } else if ((id & 0xFFF0) == SC_CLOSE) {
+        PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+    } else {
+        handled = false;
+    }
+}
+
+void MainWindow::onInitMenuPopup(HMENU menu) {
+    const RunFlags& flags = runFlags();
+    const MainWindowParts& p = *parts_;
+    MenuStateInput in;
+    in.listingIdle = flags.listingThread == 0;
+    in.listingComplete = false;
+    in.currentFolderEmpty = p.currentFolder.empty();
+    in.focusPathEmpty = true;
+    in.uiBusy = flags.uiBusy != 0;
+    in.topMost = settings_.windowTopMost != 0;
+    in.alphaBlend = settings_.windowAlphaBlend != 0;
+    in.viewModeMultiColumn = settings_.viewMode != 0;
+    in.stripeRow = settings_.stripeRow != 0;
+    in.drawIcon = settings_.drawIcon != 0;
+    in.toolTip = settings_.toolTip != 0;
+    in.gridLine = settings_.gridLine != 0;
+    in.driveBar = settings_.windowDriveBar != 0;
+    in.sideBar = settings_.windowSideBar != 0;
+    in.exitConfirm = settings_.exitConfirm != 0;
+    in.soundOnComplete = settings_.soundOnComplete != 0;
+    in.theme = settings_.themaColor;
+    MenuState state = computeMenuState(in);
+    for (const MenuItemState& item : state.items) {
+        EnableMenuItem(menu, static_cast<UINT>(item.id), MF_BYCOMMAND | (item.enabled ? MF_ENABLED : MF_GRAYED));
+    }
+    for (const MenuCheck& check : state.checks) {
+        if (check.radio) continue;
+        CheckMenuItem(menu, static_cast<UINT>(check.id), MF_BYCOMMAND | (check.checked ? MF_CHECKED : MF_UNCHECKED));
+    }
+    for (int t = 0; t < 8; ++t) {
+        CheckMenuItem(menu, static_cast<UINT>(IDM_THEME_FIRST + t), MF_BYCOMMAND | MF_UNCHECKED);
+    }
+    if (settings_.themaColor >= 0 && settings_.themaColor <= 7) {
+        CheckMenuRadioItem(menu, IDM_THEME_FIRST, IDM_THEME_LAST,
+                           static_cast<UINT>(IDM_THEME_FIRST + settings_.themaColor), MF_BYCOMMAND);
+    }
+}
+
+}  // namespace tarvelo::shell::win

@@ -1,0 +1,95 @@
+#pragma once
+// Starts Tarvelo.exe as a user would and drives it from outside: finds its
+// window, types keys, reads texts, answers message boxes, takes screenshots.
+#include <windows.h>
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tarvelo::e2e {
+
+// Polls until pred() holds or the timeout passes; true when it held.
+bool waitUntil(const std::function<bool()>& pred, std::chrono::milliseconds timeout,
+               std::chrono::milliseconds step = std::chrono::milliseconds(50));
+
+// A private copy of the program in a fresh folder, so that its settings and
+// data files (written beside the executable) belong to one test.
+class Sandbox {
+public:
+    explicit Sandbox(const std::wstring& name);
+    ~Sandbox();
+    Sandbox(const Sandbox&) = delete;
+    Sandbox& operator=(const Sandbox&) = delete;
+
+    const std::wstring& folder() const { return folder_; }  // trailing backslash
+    std::wstring exePath() const { return folder_ + L"Tarvelo.exe"; }
+    std::wstring file(const std::wstring& name) const { return folder_ + name; }
+    // A folder inside the sandbox for fixtures (created).
+    std::wstring makeFolder(const std::wstring& relative) const;
+    void writeFile(const std::wstring& relative, const std::string& bytes) const;
+
+private:
+    std::wstring folder_;
+};
+
+class TarveloApp {
+public:
+    // Starts the program with an argument line; extraEnv adds NAME=VALUE pairs.
+    TarveloApp(const Sandbox& sandbox, const std::wstring& arguments = L"",
+               const std::vector<std::wstring>& extraEnv = {});
+    ~TarveloApp();  // ends the process if it still runs
+    TarveloApp(const TarveloApp&) = delete;
+    TarveloApp& operator=(const TarveloApp&) = delete;
+
+    bool started() const { return process_ != nullptr; }
+    // Waits for the main window (a dialog of this process titled "Tarvelo...").
+    HWND waitForMainWindow(std::chrono::milliseconds timeout = std::chrono::seconds(30));
+    HWND mainWindow() const { return main_; }
+    std::wstring title() const;
+    DWORD processId() const { return pid_; }
+    // Waits for the process to end; true when it did.
+    bool waitForExit(std::chrono::milliseconds timeout);
+    DWORD exitCode() const;
+    // A message box (dialog class #32770 other than the main window) of the process.
+    HWND findMessageBox() const;
+    // True while the UI thread answers messages.
+    bool responsive() const;
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD pid_ = 0;
+    HWND main_ = nullptr;
+};
+
+// Keyboard input through SendInput to the foreground window.
+void bringToFront(HWND window);
+void pressKey(WORD vk, bool ctrl = false, bool shift = false, bool alt = false);
+void typeText(const std::wstring& text);
+
+std::wstring windowText(HWND window);
+// Texts of the static controls of a dialog (a message box's message).
+std::wstring dialogStaticText(HWND dialog);
+void clickButton(HWND dialog, int id);
+
+// Saves the window's screen area as a BMP in the artifacts folder
+// (TARVELO_ARTIFACTS, a Linux path, or the temp folder); returns its path.
+std::wstring screenshot(HWND window, const std::wstring& name);
+
+// The window's screen pixels, row-major, 0x00RRGGBB.
+struct Capture {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels;
+    uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+Capture captureWindow(HWND window);
+
+std::string readFileBytes(const std::wstring& path);
+bool fileExists(const std::wstring& path);
+// UTF-16LE file content (BOM skipped when present) as text.
+std::wstring readUtf16File(const std::wstring& path);
+
+}  // namespace tarvelo::e2e
