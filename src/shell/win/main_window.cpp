@@ -244,12 +244,6 @@ void MainWindow::relayout() {
     rebuildVisuals();
 }
 
-void MainWindow::rebuildVisuals() {
-    MainWindowParts& p = *parts_;
-    buildPalette(p.palette, settings_.themaColor, p.contrast);
-    repaintAll();
-}
-
 void MainWindow::repaintAll() {
     InvalidateRect(hwnd_, nullptr, FALSE);
     for (HWND w : {parts_->driveBar, parts_->sideBar, parts_->list, parts_->splitBar}) {
@@ -328,6 +322,7 @@ INT_PTR MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ACTIVATEAPP:
         activeApp_ = wp != 0;
         rebuildVisuals();
+        UpdateWindow(hwnd_);
         return TRUE;
     case WM_SETCURSOR: {
         const RunFlags& flags = runFlags();
@@ -376,13 +371,15 @@ INT_PTR MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         return TRUE;
     case WM_QUERYDRAGICON:
         return result(reinterpret_cast<LRESULT>(LoadIconW(context_.instance, MAKEINTRESOURCEW(IDI_TARVELO))));
-    case WM_DRAWITEM: {
-        auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
-        HBRUSH brush = CreateSolidBrush(parts_->palette[kRoleBackground].value);
-        FillRect(item->hDC, &item->rcItem, brush);
-        DeleteObject(brush);
+    case WM_DRAWITEM:
+        drawPane(*reinterpret_cast<DRAWITEMSTRUCT*>(lp));
         return TRUE;
-    }
+    case kMsgMenuBarPaint:
+        if (paintMenuBar(hwnd_, lp, parts_->palette.isDarkTheme)) return result(0);
+        return FALSE;
+    case kMsgMenuBarItemPaint:
+        if (paintMenuBarItem(hwnd_, lp, parts_->palette.isDarkTheme, dpi_)) return result(0);
+        return FALSE;
     default:
         return FALSE;
     }

@@ -50,6 +50,8 @@ public:
     // Rebuilds palette, fonts, metrics and back buffers, then repaints.
     void rebuildVisuals();
     void repaintAll();
+    // Draws every pane into its back buffer (no screen update).
+    void paintPanes();
 
     // Shows a message box owned by the main window with the program's caption.
     int message(const std::wstring& text, UINT flags);
@@ -76,6 +78,8 @@ private:
     void setTitle(const std::wstring& title);
     void saveSettings();
     void resetInteraction();
+    void drawPane(const DRAWITEMSTRUCT& item);
+    void applyMenuIcons(HMENU menu);
 
     AppContext& context_;
     HWND hwnd_ = nullptr;

@@ -6,6 +6,7 @@
 #include "shell/run_flags.h"
 #include "shell/section_file_store.h"
 #include "shell/shell_texts.h"
+#include "shell/win/appearance.h"
 #include "shell/win/main_window.h"
 #include "shell/win/main_window_parts.h"
 #include "resource_ids.h"
@@ -34,6 +35,7 @@ void MainWindow::onClose() {
     }
     HCURSOR old = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     setTitle(title_ + exitProcessSuffix(context_.uiLanguage));
+    colourTitleBarForExit(hwnd_);
     for (UINT_PTR timer = TIMER_LOAD_PROGRESS; timer <= TIMER_RELAYOUT; ++timer) KillTimer(hwnd_, timer);
     // Nothing of the expansion folder is kept between runs.
     platform::removeFolderTree(context_.moduleFolder + L"_expand_temp_\\");
@@ -50,6 +52,7 @@ void MainWindow::saveSettings() {
     state.currentFolder = p.currentFolder;
     state.shortCutFolder = p.shortcutFolder;
     state.isZoomed = IsZoomed(hwnd_) != FALSE;
+    state.createdFaceName = p.fonts.actualFaceName();
     WINDOWPLACEMENT wp{};
     wp.length = sizeof(wp);
     if (GetWindowPlacement(hwnd_, &wp)) {

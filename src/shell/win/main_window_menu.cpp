@@ -96,6 +96,7 @@ void MainWindow::onInitMenuPopup(HMENU menu) {
         CheckMenuRadioItem(menu, IDM_THEME_FIRST, IDM_THEME_LAST,
                            static_cast<UINT>(IDM_THEME_FIRST + settings_.themaColor), MF_BYCOMMAND);
     }
+    applyMenuIcons(menu);
 }
 
 }  // namespace tarvelo::shell::win

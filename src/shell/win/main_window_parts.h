@@ -5,8 +5,11 @@
 
 #include <string>
 
+#include "platform/gdi_draw.h"
 #include "platform/unique_handle.h"
 #include "shell/theme_palette.h"
+#include "shell/win/menu_look.h"
+#include "shell/win/theme_fonts.h"
 
 namespace tarvelo::shell::win {
 
@@ -22,6 +25,12 @@ public:
 
     ThemePalette palette;
     int contrast = 0;  // Alt+wheel; never stored
+    ThemeFonts fonts;
+    MenuBitmapSet menuBitmaps;
+    // Back buffers of the panes the window paints itself.
+    platform::BackBuffer driveBarBuffer;
+    platform::BackBuffer sideBarBuffer;
+    platform::BackBuffer splitBarBuffer;
 
     // The folder shown (saved as SaveData/CurrentFolder at exit).
     std::wstring currentFolder;
