@@ -87,6 +87,25 @@ bool alphaBlendRect(HDC dst, HDC src, const RECT& rect, int percent) {
     return AlphaBlend(dst, rect.left, rect.top, w, h, src, rect.left, rect.top, w, h, blend) != FALSE;
 }
 
+bool alphaFillRect(HDC dc, const RECT& rect, COLORREF colour, int alpha) {
+    const int w = rect.right - rect.left;
+    const int h = rect.bottom - rect.top;
+    if (w <= 0 || h <= 0) return false;
+    alpha = std::clamp(alpha, 0, 255);
+    if (alpha == 255) {
+        fillSolidRect(dc, rect, colour);
+        return true;
+    }
+    // One source pixel stretched over the rectangle.
+    BackBuffer pixel;
+    if (!pixel.resize(1, 1)) return false;
+    pixel.fill(colour);
+    BLENDFUNCTION blend{};
+    blend.BlendOp = AC_SRC_OVER;
+    blend.SourceConstantAlpha = static_cast<BYTE>(alpha);
+    return AlphaBlend(dc, rect.left, rect.top, w, h, pixel.dc(), 0, 0, 1, 1, blend) != FALSE;
+}
+
 void drawBox(HDC dc, const RECT& rect, int fillKind, COLORREF colour1, COLORREF colour2, COLORREF outlineColour,
              int outlineKind) {
     const RECT inner{rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};

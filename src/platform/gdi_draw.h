@@ -29,6 +29,10 @@ void gradientTriangle(HDC dc, const ColourPoint& a, const ColourPoint& b, const 
 // percent (0..100) * 255 / 100.
 bool alphaBlendRect(HDC dst, HDC src, const RECT& rect, int percent);
 
+// Fills rect with colour at a constant alpha of 0..255 over what is there
+// (stripes, grid lines and the rubber band of the blended looks).
+bool alphaFillRect(HDC dc, const RECT& rect, COLORREF colour, int alpha);
+
 // fillKind 1: solid colour1 inside the rectangle inset by one pixel; 2: the
 // inset filled with a horizontal gradient colour1 -> colour2; 3: vertical.
 // outlineKind 1: a one-pixel frame; 2: the same frame drawn from four line

@@ -136,6 +136,17 @@ TEST_F(GdiDrawTest, AlphaBlendMixesAtThePercentage) {
     EXPECT_FALSE(alphaBlendRect(buffer.dc(), source.dc(), RECT{5, 5, 5, 9}, 50));
 }
 
+TEST_F(GdiDrawTest, AlphaFillBlendsOneColourOver) {
+    buffer.fill(RGB(0, 0, 0));
+    EXPECT_TRUE(alphaFillRect(buffer.dc(), RECT{0, 0, 20, 30}, RGB(255, 255, 255), 50));
+    EXPECT_TRUE(closeTo(at(10, 15), RGB(50, 50, 50), 2));
+    EXPECT_TRUE(closeTo(at(19, 29), RGB(50, 50, 50), 2));
+    EXPECT_EQ(at(20, 15), RGB(0, 0, 0));
+    EXPECT_TRUE(alphaFillRect(buffer.dc(), RECT{20, 0, 40, 30}, kFill, 255));
+    EXPECT_EQ(at(30, 15), kFill);
+    EXPECT_FALSE(alphaFillRect(buffer.dc(), RECT{5, 5, 4, 9}, kFill, 50));
+}
+
 TEST_F(GdiDrawTest, PolygonAndFrames) {
     const POINT tri[] = {{5, 5}, {25, 5}, {15, 20}};
     fillPolygon(buffer.dc(), tri, 3, kFill);
