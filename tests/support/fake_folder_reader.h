@@ -59,8 +59,9 @@ public:
     void listItems(std::wstring_view folder, filelist::ItemSink& sink) override {
         auto it = folders.find(key(std::wstring(folder)));
         if (it == folders.end()) return;
-        const std::vector<Item> items = it->second;  // the sink may recurse
-        for (const Item& item : items) {
+        const std::vector<Item>& items = it->second;
+        for (size_t i = 0; i < items.size(); ++i) {
+            const Item& item = items[i];
             filelist::FoundItem found;
             found.name = item.name;
             found.attributes = item.attributes;
