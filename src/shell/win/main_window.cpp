@@ -2,12 +2,17 @@
 
 #include <windowsx.h>
 
+#include "common/path_split.h"
 #include "platform/private_profile_store.h"
+#include "platform/win32_byte_file.h"
+#include "shell/section_file_store.h"
+#include "shell/win/ini_int_settings.h"
 #include "platform/system_info.h"
 #include "resource_ids.h"
 #include "shell/command_line.h"
 #include "shell/run_flags.h"
 #include "shell/shell_texts.h"
+#include "shell/wheel_rules.h"
 #include "shell/win/main_window_parts.h"
 
 namespace tarvelo::shell::win {
@@ -26,7 +31,7 @@ BOOL CALLBACK countMonitor(HMONITOR, HDC, LPRECT, LPARAM data) {
 }  // namespace
 
 MainWindow::MainWindow(AppContext& context)
-    : context_(context), parts_(std::make_unique<MainWindowParts>()) {}
+    : context_(context), parts_(std::make_unique<MainWindowParts>(static_cast<filelist::win::NavigatorHost&>(*this))) {}
 
 MainWindow::~MainWindow() = default;
 
@@ -67,10 +72,75 @@ INT_PTR CALLBACK MainWindow::dialogProc(HWND window, UINT msg, WPARAM wp, LPARAM
 }
 
 bool MainWindow::preTranslate(MSG& msg) {
-    // The list's key handling sees every key aimed at any control of the
-    // window before dialog processing would (it posts commands, not runs them).
-    (void)msg;
-    return false;
+    if (!hwnd_ || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
+    MainWindowParts& p = *parts_;
+    switch (msg.message) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        // The list's key handling sees every key aimed at any control of the
+        // window before dialog processing would (it posts commands, not runs them).
+        return onListKey(msg);
+    case WM_SYSKEYDOWN:
+        // F10 would open the menu bar; it does nothing here.
+        return msg.wParam == VK_F10 && !(GetKeyState(VK_MENU) & 0x8000);
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        if (msg.hwnd != p.list && msg.hwnd != hwnd_) SetFocus(p.list);
+        [[fallthrough]];
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_MOUSEMOVE:
+        if (msg.hwnd == p.list) return onListMouse(msg);
+        if (msg.hwnd == p.sideBar || msg.hwnd == p.driveBar) return onBarMouse(msg);
+        return onSplitBarMouse(msg);
+    default:
+        return false;
+    }
+}
+
+bool MainWindow::onSplitBarMouse(const MSG& msg) {
+    MainWindowParts& p = *parts_;
+    if (msg.hwnd != hwnd_ && msg.hwnd != p.splitBar) return false;
+    POINT pt{GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
+    MapWindowPoints(msg.hwnd, hwnd_, &pt, 1);
+    overSplitBar_ = isOnSplitBar(pt.x, pt.y, layout_, settings_.windowSplitBarPos, dpi_);
+    switch (msg.message) {
+    case WM_MOUSEMOVE:
+        if (splitDragActive_) {
+            // Stored in 96-DPI units, like every size the settings keep.
+            if (pt.x >= 0) {
+                settings_.windowSplitBarPos = MulDiv(pt.x, 96, dpi_);
+                relayout();
+            }
+            SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
+            return true;
+        }
+        if (overSplitBar_) SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
+        return overSplitBar_;
+    case WM_LBUTTONDOWN:
+        if (!overSplitBar_ || runFlags().uiBusy) return false;
+        splitDragActive_ = true;
+        SetCapture(hwnd_);
+        {
+            RECT client;
+            GetClientRect(hwnd_, &client);
+            MapWindowPoints(hwnd_, nullptr, reinterpret_cast<POINT*>(&client), 2);
+            ClipCursor(&client);
+        }
+        return true;
+    case WM_LBUTTONUP:
+        if (!splitDragActive_) return false;
+        splitDragActive_ = false;
+        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+        ReleaseCapture();
+        ClipCursor(nullptr);
+        relayout();
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool MainWindow::guardAllows() const {
@@ -100,6 +170,8 @@ void MainWindow::runModal(const std::function<void()>& work) {
 }
 
 void MainWindow::resetInteraction() {
+    splitDragActive_ = false;
+    parts_->listPane.resetInteraction(parts_->listing);
     ClipCursor(nullptr);
     if (GetCapture()) ReleaseCapture();
 }
@@ -177,10 +249,29 @@ void MainWindow::onInitDialog() {
     p.list = GetDlgItem(hwnd_, IDC_LIST);
     p.listScroll = GetDlgItem(hwnd_, IDC_LIST_SCROLL);
     p.splitBar = GetDlgItem(hwnd_, IDC_SPLIT_BAR);
+    p.themedListScroll.create(hwnd_, IDC_THEMED_LIST_SCROLL);
+    p.themedSideScroll.create(hwnd_, IDC_THEMED_SIDE_SCROLL);
     relayout();
 
-    std::wstring startFolder = startFolderFromCommandLine(ctx.commandLine);
-    if (!startFolder.empty()) p.currentFolder = startFolder;
+    {
+        // The folder shown at the last exit, else the program's drive root;
+        // a folder on the command line wins over both.
+        platform::Win32ByteFileSystem files;
+        SectionFileStore data(files, ctx.modulePath);
+        std::wstring saved = data.read(L"SaveData", L"CurrentFolder");
+        p.shortcutFolder = data.read(L"SaveData", L"ShortCutFolder");
+        const std::wstring driveRoot = common::splitPath(ctx.modulePath).drive + L"\\";
+        if (p.shortcutFolder.empty()) p.shortcutFolder = driveRoot;
+        p.listing.currentFolder = saved.empty() ? driveRoot : saved;
+        std::wstring startFolder = startFolderFromCommandLine(ctx.commandLine);
+        if (!startFolder.empty()) p.listing.currentFolder = startFolder;
+        IniIntSettings sortSettings(ini);
+        p.listing.loadSortSettings(sortSettings);
+        p.confirmedFontSize = settings_.font.size;
+    }
+    initBars();
+    DragAcceptFiles(p.list, TRUE);
+    p.navigator.watch().start();
 
     rebuildVisuals();
     SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
@@ -238,9 +329,12 @@ void MainWindow::relayout() {
     place(p.driveBar, layout_.driveBar, !layout_.driveBar.empty());
     place(p.sideBar, layout_.sideBar, !layout_.sideBar.empty());
     place(p.splitBar, layout_.splitBar, !layout_.splitBar.empty());
-    place(p.sideScroll, layout_.sideBarScroll, layout_.sideBarScrollVisible);
+    const bool custom = settings_.customScrollBar != 0;
+    place(p.sideScroll, layout_.sideBarScroll, layout_.sideBarScrollVisible && !custom);
+    place(p.themedSideScroll.hwnd(), layout_.sideBarScroll, layout_.sideBarScrollVisible && custom);
     place(p.list, layout_.list, true);
-    place(p.listScroll, layout_.listScroll, true);
+    place(p.listScroll, layout_.listScroll, !custom);
+    place(p.themedListScroll.hwnd(), layout_.listScroll, custom);
     rebuildVisuals();
 }
 
@@ -268,23 +362,72 @@ void MainWindow::onDpiChanged(int dpi, const RECT* suggested) {
     relayout();
 }
 
-void MainWindow::onMouseWheel(WPARAM, LPARAM) {
+void MainWindow::onMouseWheel(WPARAM wp, LPARAM lp) {
     const RunFlags& flags = runFlags();
     if (flags.uiBusy || flags.listingThread || flags.operationThread) return;
+    MainWindowParts& p = *parts_;
+    const int step = wheelStep(GET_WHEEL_DELTA_WPARAM(wp));
+    if (step == 0) return;
+    POINT pt{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    HWND under = WindowFromPoint(pt);
+    WheelTarget target = WheelTarget::None;
+    if (under == p.list || under == p.listScroll || under == p.themedListScroll.hwnd()) target = WheelTarget::List;
+    if (settings_.windowSideBar &&
+        (under == p.sideBar || under == p.sideScroll || under == p.themedSideScroll.hwnd())) {
+        target = WheelTarget::SideBar;
+    }
+    const WORD keys = GET_KEYSTATE_WPARAM(wp);
+    WheelModifiers mods{(keys & MK_SHIFT) != 0, (GetKeyState(VK_MENU) & 0x8000) != 0, (keys & MK_CONTROL) != 0};
+    filelist::FolderListing& listing = p.listing;
+    const WheelAction action = wheelAction(target, mods);
+    if (action == WheelAction::ScrollSideBar) {
+        scrollSideBar(step);
+        return;
+    }
+    if (target != WheelTarget::List || !listing.isComplete() || listing.count() == 0) return;
+    switch (action) {
+    case WheelAction::LineHeight: settings_.lineHeight = stepLineHeight(settings_.lineHeight, step); break;
+    case WheelAction::Contrast:
+        p.contrast = stepContrast(p.contrast, step);
+        SetTimer(hwnd_, TIMER_INDICATORS, 3800, nullptr);
+        break;
+    case WheelAction::FontSize:
+        settings_.font.size = stepFontSize(settings_.font.size, step);
+        SetTimer(hwnd_, TIMER_INDICATORS, 3800, nullptr);
+        break;
+    case WheelAction::MoveCursor:
+        if (step < 0) filelist::wheelDown(p.listPane.cursor, listing.count());
+        else filelist::wheelUp(p.listPane.cursor, listing.count());
+        paintList();
+        return;
+    default: return;
+    }
+    rebuildVisuals();
 }
 
 void MainWindow::onTimer(UINT_PTR id) {
     RunFlags& flags = runFlags();
     switch (id) {
+    case TIMER_LOAD_PROGRESS:
+        onLoadProgressTimer();
+        break;
     case TIMER_WATCH_AND_DRIVES:
+        onWatchAndDrivesTimer();
         break;
     case TIMER_REPAINT:
-        if (!flags.uiBusy && !flags.listingThread) repaintAll();
+        if (!flags.uiBusy && !flags.listingThread) {
+            paintList();
+            clearBarHover();
+            repaintAll();
+        }
         SetTimer(hwnd_, TIMER_REPAINT, isIlluminateTheme(settings_.themaColor) ? 200 : 400, nullptr);
         break;
     case TIMER_INDICATORS:
+        // The size and contrast indicators disappear: the values count as confirmed.
         KillTimer(hwnd_, TIMER_INDICATORS);
-        repaintAll();
+        parts_->confirmedFontSize = settings_.font.size;
+        parts_->confirmedContrast = parts_->contrast;
+        paintList();
         break;
     case TIMER_RELAYOUT:
         KillTimer(hwnd_, TIMER_RELAYOUT);
@@ -292,6 +435,7 @@ void MainWindow::onTimer(UINT_PTR id) {
         break;
     case TIMER_START_FOLDER:
         KillTimer(hwnd_, TIMER_START_FOLDER);
+        onStartFolderTimer();
         break;
     default:
         break;
@@ -334,6 +478,10 @@ INT_PTR MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
             SetCursor(LoadCursorW(nullptr, IDC_WAIT));
             return result(TRUE);
         }
+        if (splitDragActive_ || overSplitBar_) {
+            SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
+            return result(TRUE);
+        }
         return FALSE;
     }
     case WM_GETMINMAXINFO:
@@ -362,6 +510,21 @@ INT_PTR MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         return TRUE;
     case WM_MOUSEWHEEL:
         onMouseWheel(wp, lp);
+        return result(0);
+    case WM_VSCROLL: {
+        HWND bar = reinterpret_cast<HWND>(lp);
+        if (bar == parts_->sideScroll || bar == parts_->themedSideScroll.hwnd()) {
+            onSideBarScroll(wp, bar);
+        } else {
+            onListScroll(wp, bar);
+        }
+        return result(0);
+    }
+    case WM_CONTEXTMENU:
+        onContextMenu(lp);
+        return result(0);
+    case WM_DROPFILES:
+        onDropFiles(reinterpret_cast<HDROP>(wp));
         return result(0);
     case WM_MOUSEHWHEEL:
     case WM_HELP:

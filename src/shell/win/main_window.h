@@ -4,11 +4,16 @@
 // bars. It lays them out, routes messages and commands to their owners,
 // runs the timers and the orderly exit. It does not implement the commands.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "filelist/folder_listing.h"
+#include "filelist/key_table.h"
+#include "filelist/win/list_pane.h"
+#include "filelist/win/navigator.h"
 #include "platform/unique_handle.h"
 #include "shell/app_settings.h"
 #include "shell/layout.h"
@@ -18,10 +23,10 @@ namespace tarvelo::shell::win {
 
 class MainWindowParts;  // panes, visuals and command owners
 
-class MainWindow {
+class MainWindow final : private filelist::win::NavigatorHost {
 public:
     explicit MainWindow(AppContext& context);
-    ~MainWindow();
+    ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
@@ -56,6 +61,9 @@ public:
     // Shows a message box owned by the main window with the program's caption.
     int message(const std::wstring& text, UINT flags);
 
+    ListView view() const override;
+    bool listingComplete() const;
+
 private:
     static INT_PTR CALLBACK dialogProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
     INT_PTR handle(UINT msg, WPARAM wp, LPARAM lp);
@@ -72,6 +80,55 @@ private:
     void onMinMaxInfo(MINMAXINFO* info);
     void onDpiChanged(int dpi, const RECT* suggested);
 
+    // The list pane (main_window_list.cpp).
+    void layoutList();
+    void paintList();
+    void updateListScrollBar();
+    void onListScroll(WPARAM wp, HWND bar);
+    filelist::KeyContext keyContext() const;
+    bool onListKey(const MSG& msg);
+    bool onListMouse(const MSG& msg);
+    void handleListResult(const filelist::win::InputResult& r);
+    void confinePointerToList();
+    void openCursorEntry(bool doubleClick);
+    void startFileDrag();
+    void showPopupMenu(bool drives);
+    void storeShortcutFolder();
+    void signalCompletion();
+
+    // The side bar and the drive bar (main_window_bars.cpp).
+    void initBars();
+    void pollDrives();
+    void paintBars();
+    void updateSideBarScroll();
+    void onSideBarScroll(WPARAM wp, HWND bar);
+    bool onBarMouse(const MSG& msg);
+    bool onSplitBarMouse(const MSG& msg);
+    void clearBarHover();
+    void registerSideBarFolder(const std::wstring& folder);
+    void gotoSideBarFolder(int n);
+    void prepareDriveMenu(HMENU menu);
+    std::wstring driveRootFor(int drive);
+    void onContextMenu(LPARAM lp);
+    void scrollSideBar(int step);
+    void onDropFiles(HDROP drop);
+    filelist::FreeSpaceLookup freeSpaceLookup() const;
+
+    // Navigation and selection commands (main_window_commands.cpp).
+    void onStartFolderTimer();
+    void onLoadProgressTimer();
+    void onWatchAndDrivesTimer();
+    void selectFolder();
+    void copyListText(bool fullPaths);
+
+    // NavigatorHost
+    HWND window() const override { return hwnd_; }
+    void startLoadProgressTimer() override;
+    void stopLoadProgressTimer() override;
+    uint32_t refreshDrives() override;
+    void markBarsForRepaint() override;
+    void filterTerms(std::wstring& text, std::vector<std::wstring>& terms) const override;
+
     void applyStoredPlacement();
     void attachMenuBar();
     void toggleMenuBar();
@@ -87,6 +144,8 @@ private:
     MainLayout layout_;
     int dpi_ = 96;
     bool activeApp_ = true;
+    bool splitDragActive_ = false;
+    bool overSplitBar_ = false;
     bool destroyed_ = false;
     bool settingsSaved_ = false;
     bool archiverItemsAdded_ = false;

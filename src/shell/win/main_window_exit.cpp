@@ -8,6 +8,7 @@
 #include "shell/shell_texts.h"
 #include "shell/win/appearance.h"
 #include "shell/win/main_window.h"
+#include "shell/win/ini_int_settings.h"
 #include "shell/win/main_window_parts.h"
 #include "resource_ids.h"
 
@@ -37,6 +38,8 @@ void MainWindow::onClose() {
     setTitle(title_ + exitProcessSuffix(context_.uiLanguage));
     colourTitleBarForExit(hwnd_);
     for (UINT_PTR timer = TIMER_LOAD_PROGRESS; timer <= TIMER_RELAYOUT; ++timer) KillTimer(hwnd_, timer);
+    parts_->navigator.loader().stop();
+    parts_->navigator.watch().stop();
     // Nothing of the expansion folder is kept between runs.
     platform::removeFolderTree(context_.moduleFolder + L"_expand_temp_\\");
     SetCursor(old);
@@ -49,7 +52,7 @@ void MainWindow::saveSettings() {
     platform::Win32ByteFileSystem files;
     SectionFileStore data(files, context_.modulePath);
     AppSettingsSaveState state;
-    state.currentFolder = p.currentFolder;
+    state.currentFolder = p.listing.currentFolder;
     state.shortCutFolder = p.shortcutFolder;
     state.isZoomed = IsZoomed(hwnd_) != FALSE;
     state.createdFaceName = p.fonts.actualFaceName();
@@ -67,6 +70,8 @@ void MainWindow::saveSettings() {
                       wp.rcNormalPosition.bottom};
         state.placement = v;
     }
+    IniIntSettings sortSettings(ini);
+    p.listing.saveSortSettings(sortSettings);
     settings_.save(ini, data, state);
 }
 

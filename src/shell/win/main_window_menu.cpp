@@ -1,6 +1,7 @@
 // The main menu: attaching and removing the bar, the state of items when a
 // menu opens, the system menu commands.
 #include "archive/win/archiver_probe.h"
+#include "filelist/view_restore.h"
 #include "resource_ids.h"
 #include "shell/menu_state.h"
 #include "shell/run_flags.h"
@@ -62,12 +63,23 @@ void MainWindow::onSysCommand(WPARAM wp, LPARAM, bool& handled) {
 
 void MainWindow::onInitMenuPopup(HMENU menu) {
     const RunFlags& flags = runFlags();
-    const MainWindowParts& p = *parts_;
+    MainWindowParts& p = *parts_;
+    // The Drive menu is filled each time it opens.
+    if (GetMenuState(menu, IDM_CHANGE_DRIVE, MF_BYCOMMAND) != static_cast<UINT>(-1) ||
+        GetMenuState(menu, IDM_DRIVE_FIRST + 2, MF_BYCOMMAND) != static_cast<UINT>(-1)) {
+        prepareDriveMenu(menu);
+    }
+    filelist::FolderListing& listing = p.listing;
+    const int cursor = p.listPane.cursor.cursorIndex();
     MenuStateInput in;
     in.listingIdle = flags.listingThread == 0;
-    in.listingComplete = false;
-    in.currentFolderEmpty = p.currentFolder.empty();
-    in.focusPathEmpty = true;
+    in.listingComplete = listing.isComplete();
+    in.anySelected = in.listingComplete && !listing.selectedPaths().empty();
+    in.cursorEntryExists = in.listingComplete && cursor >= 0 && cursor < listing.count();
+    in.cursorIndex = cursor;
+    in.cursorIsParentEntry = in.cursorEntryExists && filelist::hasParentStep(listing.entryAt(cursor).path());
+    in.currentFolderEmpty = listing.currentFolder.empty();
+    in.focusPathEmpty = listing.focusPath.empty();
     in.uiBusy = flags.uiBusy != 0;
     in.topMost = settings_.windowTopMost != 0;
     in.alphaBlend = settings_.windowAlphaBlend != 0;

@@ -24,19 +24,23 @@ void MainWindow::rebuildVisuals() {
     buildPalette(p.palette, settings_.themaColor, p.contrast);
     HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0));
     p.fonts.build(settings_.font, dpi_, dialogFont);
+    layoutList();
     sizeBuffer(p.driveBarBuffer, p.driveBar);
     sizeBuffer(p.sideBarBuffer, p.sideBar);
     sizeBuffer(p.splitBarBuffer, p.splitBar);
     colourTitleBar(hwnd_, p.palette.isDarkTheme, activeApp_);
+    for (ThemedScrollBar* bar : {&p.themedListScroll, &p.themedSideScroll}) {
+        bar->setColours(p.palette);
+        bar->setDpi(dpi_);
+    }
     paintPanes();
+    paintList();
     repaintAll();
 }
 
 void MainWindow::paintPanes() {
     MainWindowParts& p = *parts_;
-    const COLORREF background = p.palette[kRoleBackground].value;
-    if (p.driveBarBuffer.valid()) p.driveBarBuffer.fill(background);
-    if (p.sideBarBuffer.valid()) p.sideBarBuffer.fill(background);
+    paintBars();
     // The split bar is a plain strip in the bar colour.
     if (p.splitBarBuffer.valid()) p.splitBarBuffer.fill(p.palette[Role::B10].value);
 }
@@ -44,7 +48,8 @@ void MainWindow::paintPanes() {
 void MainWindow::drawPane(const DRAWITEMSTRUCT& item) {
     MainWindowParts& p = *parts_;
     const platform::BackBuffer* buffer = nullptr;
-    if (item.hwndItem == p.driveBar) buffer = &p.driveBarBuffer;
+    if (item.hwndItem == p.list) buffer = &p.listPane.buffer;
+    else if (item.hwndItem == p.driveBar) buffer = &p.driveBarBuffer;
     else if (item.hwndItem == p.sideBar) buffer = &p.sideBarBuffer;
     else if (item.hwndItem == p.splitBar) buffer = &p.splitBarBuffer;
     if (buffer && buffer->valid()) {

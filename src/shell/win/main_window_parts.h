@@ -5,16 +5,29 @@
 
 #include <string>
 
+#include "filelist/folder_listing.h"
+#include "filelist/drive_table.h"
+#include "filelist/shortcut_folder_list.h"
+#include "filelist/win/drive_bar_pane.h"
+#include "filelist/win/drive_monitor.h"
+#include "filelist/win/list_pane.h"
+#include "filelist/win/side_bar_pane.h"
+#include "filelist/win/navigator.h"
+#include "filelist/win/shell_icon_cache.h"
 #include "platform/gdi_draw.h"
+#include "shell/win/animated_background.h"
 #include "platform/unique_handle.h"
 #include "shell/theme_palette.h"
 #include "shell/win/menu_look.h"
 #include "shell/win/theme_fonts.h"
+#include "shell/win/themed_scroll_bar.h"
 
 namespace tarvelo::shell::win {
 
 class MainWindowParts {
 public:
+    explicit MainWindowParts(filelist::win::NavigatorHost& host) : navigator(listing, listPane, host) {}
+
     // Child controls of template 102.
     HWND driveBar = nullptr;
     HWND sideBar = nullptr;
@@ -22,6 +35,10 @@ public:
     HWND list = nullptr;
     HWND listScroll = nullptr;
     HWND splitBar = nullptr;
+
+    // The owner-drawn bars standing in for 1002 and 1039 (CustomScrollBar).
+    ThemedScrollBar themedListScroll;
+    ThemedScrollBar themedSideScroll;
 
     ThemePalette palette;
     int contrast = 0;  // Alt+wheel; never stored
@@ -32,8 +49,32 @@ public:
     platform::BackBuffer sideBarBuffer;
     platform::BackBuffer splitBarBuffer;
 
-    // The folder shown (saved as SaveData/CurrentFolder at exit).
-    std::wstring currentFolder;
+    // The one listing of the run; its currentFolder is the folder shown.
+    filelist::FolderListing listing;
+    filelist::win::ListPane listPane;
+    filelist::win::Navigator navigator;
+    filelist::win::ShellIconCache icons;
+    AnimatedBackground background;
+    // Attributes of the folder the parent entry leads to, per listed folder.
+    std::wstring parentAttributesFolder;
+    uint32_t parentAttributes = 0;
+    // Font size and contrast as last confirmed (the status line shows the
+    // indicators while they differ).
+    int confirmedFontSize = 0;
+    int confirmedContrast = 0;
+    // The side bar and the drive bar.
+    filelist::DriveTable drives;
+    filelist::win::DriveMonitor driveMonitor;
+    int lastDriveCount = 0;
+    filelist::ShortcutFolderList shortcuts;
+    filelist::win::SideBarPane sideBarPane;
+    filelist::win::DriveBarPane driveBarPane;
+    // Paths dropped in from other programs, for the drop menu's commands.
+    std::vector<std::wstring> dropList;
+
+    // Double clicks on the list (the static control does not report them).
+    DWORD lastClickTime = 0;
+    POINT lastClickPoint{};
     // SaveData/ShortCutFolder.
     std::wstring shortcutFolder;
 };
