@@ -223,6 +223,55 @@ void typeText(const std::wstring& text) {
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
 }
 
+void clickAt(HWND window, int x, int y, bool doubleClick) {
+    POINT pt{x, y};
+    ClientToScreen(window, &pt);
+    const int w = GetSystemMetrics(SM_CXSCREEN) - 1;
+    const int h = GetSystemMetrics(SM_CYSCREEN) - 1;
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = pt.x * 65535 / w;
+    move.mi.dy = pt.y * 65535 / h;
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &move, sizeof(INPUT));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    for (int i = 0; i < (doubleClick ? 2 : 1); ++i) {
+        INPUT click[2]{};
+        click[0].type = click[1].type = INPUT_MOUSE;
+        click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(2, click, sizeof(INPUT));
+        std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+}
+
+std::wstring clipboardText() {
+    std::wstring text;
+    for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
+        if (auto* p = static_cast<const wchar_t*>(GlobalLock(h))) {
+            text = p;
+            GlobalUnlock(h);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void clearClipboard() {
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        if (OpenClipboard(nullptr)) {
+            EmptyClipboard();
+            CloseClipboard();
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
+
 std::wstring windowText(HWND window) {
     wchar_t buffer[2048] = L"";
     DWORD_PTR got = 0;

@@ -69,6 +69,13 @@ void bringToFront(HWND window);
 void pressKey(WORD vk, bool ctrl = false, bool shift = false, bool alt = false);
 void typeText(const std::wstring& text);
 
+// A left click (or double click) at a point of a window's client area.
+void clickAt(HWND window, int x, int y, bool doubleClick = false);
+
+// The clipboard's Unicode text (empty when none); clearing it.
+std::wstring clipboardText();
+void clearClipboard();
+
 std::wstring windowText(HWND window);
 // Texts of the static controls of a dialog (a message box's message).
 std::wstring dialogStaticText(HWND dialog);
