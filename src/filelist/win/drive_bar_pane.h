@@ -1,0 +1,41 @@
+#pragma once
+// The drive bar: one button per present drive showing its icon and last
+// folder, the current drive highlighted, the hovered one outlined. Mouse
+// positions are in the bar's client coordinates.
+#include <windows.h>
+
+#include <string_view>
+#include <vector>
+
+#include "filelist/drive_bar_layout.h"
+#include "filelist/drive_table.h"
+#include "filelist/win/bar_paint.h"
+#include "filelist/win/shell_look_cache.h"
+#include "platform/gdi_draw.h"
+
+namespace tarvelo::filelist::win {
+
+class DriveBarPane {
+public:
+    // Paints the whole bar into buffer (sized to the bar).
+    void paint(platform::BackBuffer& buffer, const BarLook& look, const DriveTable& drives,
+               std::wstring_view currentFolder);
+
+    // The buttons of the last paint.
+    const std::vector<DriveButton>& buttons() const { return buttons_; }
+
+    // The pointer moved over the bar; true when the hover outline moved.
+    bool pointerMove(POINT pt);
+    bool clearHover();
+    // Command 34100 + drive for a click on a drive button.
+    BarClick click(POINT pt) const;
+
+    void forgetLooks() { looks_.forget(); }
+
+private:
+    std::vector<DriveButton> buttons_;
+    int hoverDrive_ = 0;
+    ShellLookCache looks_;
+};
+
+}  // namespace tarvelo::filelist::win
