@@ -6,6 +6,7 @@
 #include <clocale>
 
 #include "common/path_split.h"
+#include "platform/drive_probe.h"
 #include "platform/system_info.h"
 #include "platform/unique_handle.h"
 #include "resource_ids.h"
@@ -62,6 +63,9 @@ int runApplication(HINSTANCE instance, int showCommand) {
             GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")))) {
         set(reinterpret_cast<HANDLE>(-4));  // per-monitor v2; the manifest says the same
     }
+
+    // A drive without a medium never raises a system error box.
+    platform::suppressCriticalErrorBoxes();
 
     if (FAILED(OleInitialize(nullptr))) return 0;
 
