@@ -117,8 +117,11 @@ TEST(StartupJapanese, MenusAndMessagesAreJapanese) {
     TarveloApp app(box);  // the test runs with LC_ALL=ja_JP.UTF-8
     ASSERT_NE(app.waitForMainWindow(), nullptr);
     EXPECT_EQ(app.title(), expectedTitle(false, true));
-    // Open the File menu and look at it.
+    // The list of the start folder with its Japanese header and status line.
     bringToFront(app.mainWindow());
+    std::this_thread::sleep_for(2500ms);
+    screenshot(app.mainWindow(), L"startup-japanese-list");
+    // Open the File menu and look at it.
     pressKey('F', false, false, true);
     std::this_thread::sleep_for(600ms);
     screenshot(GetDesktopWindow(), L"startup-japanese-menu");

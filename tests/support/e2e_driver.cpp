@@ -223,6 +223,37 @@ void typeText(const std::wstring& text) {
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
 }
 
+namespace {
+void sendMouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = dx;
+    in.mi.dy = dy;
+    in.mi.dwFlags = flags;
+    SendInput(1, &in, sizeof(INPUT));
+}
+}  // namespace
+
+void mouseMoveTo(HWND window, int x, int y) {
+    POINT pt{x, y};
+    ClientToScreen(window, &pt);
+    const int w = GetSystemMetrics(SM_CXSCREEN) - 1;
+    const int h = GetSystemMetrics(SM_CYSCREEN) - 1;
+    sendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt.x * 65535 / w, pt.y * 65535 / h);
+    std::this_thread::sleep_for(std::chrono::milliseconds(80));
+}
+
+void mouseDown(HWND window, int x, int y, bool right) {
+    mouseMoveTo(window, x, y);
+    sendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+    std::this_thread::sleep_for(std::chrono::milliseconds(80));
+}
+
+void mouseUp(bool right) {
+    sendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+    std::this_thread::sleep_for(std::chrono::milliseconds(120));
+}
+
 void clickAt(HWND window, int x, int y, bool doubleClick) {
     POINT pt{x, y};
     ClientToScreen(window, &pt);

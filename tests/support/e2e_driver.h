@@ -72,6 +72,11 @@ void typeText(const std::wstring& text);
 // A left click (or double click) at a point of a window's client area.
 void clickAt(HWND window, int x, int y, bool doubleClick = false);
 
+// Mouse button down / moves / up at client points of a window, for drags.
+void mouseDown(HWND window, int x, int y, bool right = false);
+void mouseMoveTo(HWND window, int x, int y);
+void mouseUp(bool right = false);
+
 // The clipboard's Unicode text (empty when none); clearing it.
 std::wstring clipboardText();
 void clearClipboard();
