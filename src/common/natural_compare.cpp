@@ -109,6 +109,59 @@ NaturalPrefixResult naturalComparePrefix(std::wstring_view a, std::wstring_view 
     return {0, i, j};
 }
 
+NaturalSummary naturalSummary(std::wstring_view text) {
+    // Eight 16-bit symbols in token order: 0 the end, 0x0001-0x0080 ASCII
+    // punctuation, 0x0100-0x30FF a digit run of that value, a longer run as
+    // 0x3100 + its count of significant digits followed by those digits in
+    // groups of four (the count fixes how many groups follow), 0x4000+
+    // letters and others by their folded code. A code from 0xBFFF on stands
+    // for many and ends the summary.
+    uint16_t symbols[8] = {};
+    const size_t n = text.size();
+    size_t i = 0;
+    int k = 0;
+    while (k < 8 && i < n) {
+        const uint32_t c = unit(text[i]);
+        if (isDigit(c)) {
+            size_t s = i;
+            while (s < n && unit(text[s]) == u'0') ++s;
+            size_t e = s;
+            while (e < n && isDigit(unit(text[e]))) ++e;
+            const size_t digits = e - s;
+            uint32_t value = 0;
+            for (size_t d = s; d < e && d < s + 5; ++d) value = value * 10 + (unit(text[d]) - u'0');
+            if (digits <= 5 && value < 0x3000) {
+                symbols[k++] = static_cast<uint16_t>(0x0100 + value);
+            } else {
+                symbols[k++] = static_cast<uint16_t>(0x3100 + (digits < 0xEFF ? digits : 0xEFF));
+                for (size_t d = s; d < e && k < 8; d += 4) {
+                    uint32_t group = 0;
+                    for (size_t g = d; g < d + 4 && g < e; ++g) group = group * 10 + (unit(text[g]) - u'0');
+                    symbols[k++] = static_cast<uint16_t>(1 + group);
+                }
+            }
+            i = e;
+            continue;
+        }
+        const uint32_t w = weightOf(c);
+        ++i;
+        if (w < kGroupDigits) {
+            symbols[k++] = static_cast<uint16_t>(0x0001 + c);
+            continue;
+        }
+        const uint32_t folded = w & 0xFFFFFFu;
+        if (folded >= 0xBFFF) {
+            symbols[k++] = 0xFFFF;
+            break;
+        }
+        symbols[k++] = static_cast<uint16_t>(0x4000 + folded);
+    }
+    NaturalSummary summary;
+    for (int j = 0; j < 4; ++j) summary.high = (summary.high << 16) | symbols[j];
+    for (int j = 4; j < 8; ++j) summary.low = (summary.low << 16) | symbols[j];
+    return summary;
+}
+
 int codeUnitCompare(std::wstring_view a, std::wstring_view b) {
     const size_t n = a.size() < b.size() ? a.size() : b.size();
     for (size_t k = 0; k < n; ++k) {

@@ -31,6 +31,22 @@ struct NaturalPrefixResult {
 };
 NaturalPrefixResult naturalComparePrefix(std::wstring_view a, std::wstring_view b);
 
+// An order-preserving summary of a text's first tokens, for sorts that
+// compare many texts: when the summaries of a and b differ, their order is
+// the order of naturalCompare(a, b); equal summaries decide nothing.
+struct NaturalSummary {
+    uint64_t high = 0;
+    uint64_t low = 0;
+    friend bool operator==(const NaturalSummary&, const NaturalSummary&) = default;
+    // Negative, zero or positive by the two words.
+    static int compare(const NaturalSummary& a, const NaturalSummary& b) {
+        if (a.high != b.high) return a.high < b.high ? -1 : 1;
+        if (a.low != b.low) return a.low < b.low ? -1 : 1;
+        return 0;
+    }
+};
+NaturalSummary naturalSummary(std::wstring_view text);
+
 // Code-unit comparison (unsigned), like wcscmp over the views.
 int codeUnitCompare(std::wstring_view a, std::wstring_view b);
 

@@ -74,7 +74,7 @@ FolderListing::FolderListing(common::AddressSpace& space)
     : entryBlock_(space, sizeof(FileEntry) * kEntryStorage),
       orderBlock_(space, sizeof(int32_t) * kEntryStorage),
       keyedBlock_(space, sizeof(KeyedEntry) * kEntryStorage),
-      headBlock_(space, sizeof(wchar_t) * kKeyHeadCapacity * kEntryStorage) {}
+      headBlock_(space, sizeof(wchar_t) * (kKeyHeadCapacity + kFullPathCapacity) * kEntryStorage) {}
 
 bool FolderListing::storageReady() const {
     return entryBlock_.valid() && orderBlock_.valid() && keyedBlock_.valid() && headBlock_.valid();
@@ -224,34 +224,44 @@ void FolderListing::sort(int column, ListView view) {
     }
     if (!keyedBlock_.ensure(sizeof(KeyedEntry) * static_cast<size_t>(n))) return;
     KeyedEntry* keyed = reinterpret_cast<KeyedEntry*>(keyedBlock_.data());
-    wchar_t* heads = reinterpret_cast<wchar_t*>(headBlock_.data());
+    wchar_t* texts = reinterpret_cast<wchar_t*>(headBlock_.data());
+    const size_t sharedLength = sharedPrefixLength_;
+    const std::wstring_view shared(all[0].fullPath, sharedLength);
+    HeadSummary summary;
+    bool summarised = summary.prepare(all, n, content, sortMode);
     size_t used = 0;
     for (int i = 0; i < n; ++i) {
         FileEntry& e = all[i];
-        if (!headBlock_.ensure(sizeof(wchar_t) * (used + kKeyHeadCapacity))) return;
-        wchar_t* head = heads + used;
-        const size_t headLength = writeKeyHead(e, content, sortMode, head);
-        used += headLength;
         size_t pathLength = 0;
         while (e.fullPath[pathLength] != L'\0') ++pathLength;
-        // The document-visible key, cut to its field.
+        if (!headBlock_.ensure(sizeof(wchar_t) * (used + kKeyHeadCapacity + pathLength))) return;
+        // Head and tail side by side: the sort reads one compact text per
+        // entry instead of two places of a large record.
+        wchar_t* text = texts + used;
+        const size_t headLength = writeKeyHead(e, content, sortMode, text);
+        const size_t tailLength = pathLength - sharedLength;
+        std::memcpy(text + headLength, e.fullPath + sharedLength, tailLength * sizeof(wchar_t));
+        used += headLength + tailLength;
+        // The key as the record shows it, cut to its field.
         const size_t keyRoom = kSortKeyCapacity - 1;
         const size_t h = std::min(headLength, keyRoom);
-        std::memcpy(e.sortKey, head, h * sizeof(wchar_t));
+        std::memcpy(e.sortKey, text, h * sizeof(wchar_t));
         const size_t p = std::min(pathLength, keyRoom - h);
         std::memcpy(e.sortKey + h, e.fullPath, p * sizeof(wchar_t));
         e.sortKey[h + p] = L'\0';
-        keyed[i] = KeyedEntry{head, e.fullPath, static_cast<uint32_t>(headLength),
-                              static_cast<uint32_t>(pathLength), i};
+        KeyedEntry& k = keyed[i];
+        k.headRank = 0;
+        k.headValue = 0;
+        k.text = text;
+        k.headLength = static_cast<uint32_t>(headLength);
+        k.tailLength = static_cast<uint32_t>(tailLength);
+        k.index = i;
+        if (summarised) {
+            summarised = summary.summarize(e, k);
+            k.tail = common::naturalSummary({text + headLength, tailLength});
+        }
     }
-    const size_t shared = sharedPrefixLength_;
-    if (sortMode == 1) {
-        std::sort(keyed, keyed + n,
-                  [shared](const KeyedEntry& a, const KeyedEntry& b) { return compareKeyed(a, b, shared) > 0; });
-    } else {
-        std::sort(keyed, keyed + n,
-                  [shared](const KeyedEntry& a, const KeyedEntry& b) { return compareKeyed(a, b, shared) < 0; });
-    }
+    sortKeyed(keyed, n, summarised, sortMode, shared);
     for (int i = 0; i < n; ++i) ord[i] = keyed[i].index;
     ordered_.store(n, std::memory_order_release);
     // Memory follows use: a smaller folder gives back what a bigger one took.

@@ -1,5 +1,6 @@
 #include "filelist/sort_keys.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "common/natural_compare.h"
@@ -60,21 +61,38 @@ size_t pathLength(const FileEntry& e) {
     return n;
 }
 
-// The whole key of one side, for the rare comparisons the fast path cannot
-// settle.
-size_t materialize(const KeyedEntry& k, wchar_t* out) {
-    std::memcpy(out, k.head, k.headLength * sizeof(wchar_t));
-    std::memcpy(out + k.headLength, k.path, k.pathLength * sizeof(wchar_t));
-    return k.headLength + k.pathLength;
+// The whole key of one side, for the rare comparisons the fast paths
+// cannot settle.
+size_t materialize(const KeyedEntry& k, std::wstring_view shared, wchar_t* out) {
+    std::memcpy(out, k.text, k.headLength * sizeof(wchar_t));
+    if (!shared.empty()) std::memcpy(out + k.headLength, shared.data(), shared.size() * sizeof(wchar_t));
+    std::memcpy(out + k.headLength + shared.size(), k.text + k.headLength, k.tailLength * sizeof(wchar_t));
+    return k.headLength + shared.size() + k.tailLength;
 }
 
-int wholeCompare(const KeyedEntry& a, const KeyedEntry& b) {
+int wholeCompare(const KeyedEntry& a, const KeyedEntry& b, std::wstring_view shared) {
     wchar_t bufA[kKeyHeadCapacity + kFullPathCapacity];
     wchar_t bufB[kKeyHeadCapacity + kFullPathCapacity];
-    const size_t na = materialize(a, bufA);
-    const size_t nb = materialize(b, bufB);
+    const size_t na = materialize(a, shared, bufA);
+    const size_t nb = materialize(b, shared, bufB);
     return common::naturalCompare({bufA, na}, {bufB, nb});
 }
+
+int compareSummarised(const KeyedEntry& a, const KeyedEntry& b, std::wstring_view shared) {
+    if (a.headRank != b.headRank) return a.headRank < b.headRank ? -1 : 1;
+    if (a.headValue != b.headValue) return a.headValue < b.headValue ? -1 : 1;
+    if (const int t = common::NaturalSummary::compare(a.tail, b.tail)) return t;
+    // Equal heads: the tails decide, then the whole texts' code units.
+    const std::wstring_view ta(a.text + a.headLength, a.tailLength);
+    const std::wstring_view tb(b.text + b.headLength, b.tailLength);
+    const common::NaturalPrefixResult r = common::naturalComparePrefix(ta, tb);
+    if (r.order != 0) return r.order;
+    if (r.endA < ta.size()) return 1;
+    if (r.endB < tb.size()) return -1;
+    return wholeCompare(a, b, shared);
+}
+
+wchar_t* putPrefixText(wchar_t* out, uint32_t prefix) { return putHex(out, prefix, 4); }
 
 }  // namespace
 
@@ -150,17 +168,16 @@ std::wstring sortKeyText(const FileEntry& entry, KeyContent content, int sortMod
     return key;
 }
 
-int compareKeyed(const KeyedEntry& a, const KeyedEntry& b, size_t sharedLength) {
-    const std::wstring_view ha(a.head, a.headLength);
-    const std::wstring_view hb(b.head, b.headLength);
+int compareKeyed(const KeyedEntry& a, const KeyedEntry& b, std::wstring_view shared) {
+    const std::wstring_view ha(a.text, a.headLength);
+    const std::wstring_view hb(b.text, b.headLength);
     const common::NaturalPrefixResult r = common::naturalComparePrefix(ha, hb);
     if (r.order != 0) return r.order;
     // Both heads consumed token for token: the shared folder prefix follows
-    // on both sides, so the paths' remainders decide.
-    if (r.endA == ha.size() && r.endB == hb.size() && a.pathLength >= sharedLength &&
-        b.pathLength >= sharedLength) {
-        const std::wstring_view ta(a.path + sharedLength, a.pathLength - sharedLength);
-        const std::wstring_view tb(b.path + sharedLength, b.pathLength - sharedLength);
+    // on both sides, so the tails decide.
+    if (r.endA == ha.size() && r.endB == hb.size()) {
+        const std::wstring_view ta(a.text + a.headLength, a.tailLength);
+        const std::wstring_view tb(b.text + b.headLength, b.tailLength);
         const common::NaturalPrefixResult t = common::naturalComparePrefix(ta, tb);
         if (t.order != 0) return t.order;
         if (t.endA < ta.size()) return 1;
@@ -168,7 +185,165 @@ int compareKeyed(const KeyedEntry& a, const KeyedEntry& b, size_t sharedLength) 
     }
     // Equal but for letter case or leading zeros, or heads of different
     // shape (an extension with a space): compare the whole texts.
-    return wholeCompare(a, b);
+    return wholeCompare(a, b, shared);
+}
+
+bool HeadSummary::lookup(const std::vector<std::pair<uint32_t, uint32_t>>& ranks, uint32_t value,
+                         uint32_t& rank) {
+    for (const auto& [v, r] : ranks) {
+        if (v == value) {
+            rank = r;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool HeadSummary::rankTexts(std::vector<std::pair<uint32_t, std::wstring>>& texts,
+                            std::vector<std::pair<uint32_t, uint32_t>>& ranks) {
+    std::sort(texts.begin(), texts.end(),
+              [](const auto& x, const auto& y) { return common::naturalCompare(x.second, y.second) < 0; });
+    // Ranks stand for the texts only when no text (each followed by the
+    // separating space) is a natural prefix of another. Texts equal but for
+    // letter case or leading zeros share a rank: the tails and then the
+    // whole keys decide between them.
+    uint32_t rank = 0;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        for (size_t j = i + 1; j < texts.size(); ++j) {
+            const common::NaturalPrefixResult r = common::naturalComparePrefix(texts[i].second, texts[j].second);
+            if (r.order == 0 && (r.endA != texts[i].second.size() || r.endB != texts[j].second.size())) return false;
+        }
+        if (i > 0 && common::naturalComparePrefix(texts[i - 1].second, texts[i].second).order != 0) ++rank;
+        ranks.emplace_back(texts[i].first, rank);
+    }
+    return true;
+}
+
+bool HeadSummary::prepare(const FileEntry* entries, int count, KeyContent content, int sortMode) {
+    constexpr size_t kMaxDistinct = 64;
+    content_ = content;
+    sortMode_ = sortMode;
+    prefixRanks_.clear();
+    attributeRanks_.clear();
+    extensionRanks_.clear();
+    if (content == KeyContent::None) return false;
+    std::vector<uint32_t> prefixes;
+    std::vector<uint32_t> attributes;
+    for (int i = 0; i < count; ++i) {
+        const uint32_t p = kindPrefix(entries[i].kind, sortMode);
+        if (std::find(prefixes.begin(), prefixes.end(), p) == prefixes.end()) {
+            if (prefixes.size() == kMaxDistinct) return false;
+            prefixes.push_back(p);
+        }
+        if (content == KeyContent::Attributes &&
+            std::find(attributes.begin(), attributes.end(), entries[i].attributes) == attributes.end()) {
+            if (attributes.size() == kMaxDistinct) return false;
+            attributes.push_back(entries[i].attributes);
+        }
+    }
+    auto asTexts = [](const std::vector<uint32_t>& values) {
+        std::vector<std::pair<uint32_t, std::wstring>> texts;
+        for (uint32_t v : values) {
+            wchar_t buffer[16];
+            wchar_t* end = putPrefixText(buffer, v);
+            *end++ = L' ';
+            texts.emplace_back(v, std::wstring(buffer, end));
+        }
+        return texts;
+    };
+    auto prefixTexts = asTexts(prefixes);
+    if (!rankTexts(prefixTexts, prefixRanks_)) return false;
+    auto attributeTexts = asTexts(attributes);
+    if (!rankTexts(attributeTexts, attributeRanks_)) return false;
+    if (content != KeyContent::Extension) return true;
+    // Extensions: a few hundred distinct texts at most in real folders.
+    constexpr size_t kMaxExtensions = 512;
+    std::vector<std::pair<uint32_t, std::wstring>> extensions;
+    for (int i = 0; i < count; ++i) {
+        const std::wstring_view ext = extensionOf(entries[i].fullPath);
+        if (extensionRanks_.find(ext) != extensionRanks_.end()) continue;
+        if (extensions.size() == kMaxExtensions) return false;
+        extensionRanks_.emplace(std::wstring(ext), 0);
+        extensions.emplace_back(0, std::wstring(ext) + L' ');
+    }
+    std::vector<std::pair<uint32_t, uint32_t>> ranks;
+    if (!rankTexts(extensions, ranks)) return false;
+    for (size_t r = 0; r < extensions.size(); ++r) {
+        const std::wstring& text = extensions[r].second;
+        extensionRanks_.find(std::wstring_view(text).substr(0, text.size() - 1))->second = ranks[r].second;
+    }
+    return true;
+}
+
+bool HeadSummary::summarize(const FileEntry& e, KeyedEntry& k) const {
+    uint32_t rank = 0;
+    if (!lookup(prefixRanks_, kindPrefix(e.kind, sortMode_), rank)) return false;
+    k.headRank = rank;
+    k.headValue = 0;
+    switch (content_) {
+        case KeyContent::Name:
+            return true;
+        case KeyContent::Selection:
+            k.headValue = e.selected;
+            return true;
+        case KeyContent::Size:
+            k.headValue = e.size;
+            return true;
+        case KeyContent::Attributes: {
+            uint32_t attributeRank = 0;
+            if (!lookup(attributeRanks_, e.attributes, attributeRank)) return false;
+            k.headValue = attributeRank;
+            return true;
+        }
+        case KeyContent::Created:
+        case KeyContent::Modified:
+        case KeyContent::Accessed: {
+            const LocalStamp& s = content_ == KeyContent::Created    ? e.created
+                                  : content_ == KeyContent::Modified ? e.modified
+                                                                     : e.accessed;
+            // Fixed-shape text of non-negative numbers: field by field.
+            const int32_t small[] = {s.month, s.day, s.hour, s.minute, s.second};
+            if (s.year < 0 || s.year >= (1 << 24)) return false;
+            uint64_t packed = static_cast<uint64_t>(s.year);
+            for (int32_t v : small) {
+                if (v < 0 || v > 255) return false;
+                packed = (packed << 8) | static_cast<uint64_t>(v);
+            }
+            k.headValue = packed;
+            return true;
+        }
+        case KeyContent::Extension: {
+            auto it = extensionRanks_.find(extensionOf(e.fullPath));
+            if (it == extensionRanks_.end()) return false;
+            k.headValue = it->second;
+            return true;
+        }
+        case KeyContent::None:
+            return false;
+    }
+    return false;
+}
+
+void sortKeyed(KeyedEntry* entries, int count, bool summarisedHeads, int sortMode, std::wstring_view shared) {
+    if (summarisedHeads) {
+        if (sortMode == 1) {
+            std::sort(entries, entries + count, [shared](const KeyedEntry& a, const KeyedEntry& b) {
+                return compareSummarised(a, b, shared) > 0;
+            });
+        } else {
+            std::sort(entries, entries + count, [shared](const KeyedEntry& a, const KeyedEntry& b) {
+                return compareSummarised(a, b, shared) < 0;
+            });
+        }
+        return;
+    }
+    if (sortMode == 1) {
+        std::sort(entries, entries + count,
+                  [shared](const KeyedEntry& a, const KeyedEntry& b) { return compareKeyed(a, b, shared) > 0; });
+    } else {
+        std::sort(entries, entries + count,
+                  [shared](const KeyedEntry& a, const KeyedEntry& b) { return compareKeyed(a, b, shared) < 0; });
+    }
 }
 
 }  // namespace tarvelo::filelist

@@ -12,6 +12,13 @@
 #include <string>
 #include <string_view>
 
+#include <functional>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "common/natural_compare.h"
 #include "filelist/file_entry.h"
 #include "shell/list_metrics.h"
 
@@ -57,20 +64,54 @@ size_t writeKeyHead(const FileEntry& entry, KeyContent content, int sortMode, wc
 // The whole key (head + full path); empty for KeyContent::None.
 std::wstring sortKeyText(const FileEntry& entry, KeyContent content, int sortMode);
 
-// One entry while sorting: its key is head + path, and every path of the
-// listing begins with the same `shared` folder prefix.
+// One entry while sorting. Its key is head + shared + tail, where `shared`
+// is the folder prefix every path of the listing begins with (ending in a
+// backslash) and `text` holds head and tail one after the other.
 struct KeyedEntry {
-    const wchar_t* head;
-    const wchar_t* path;
+    // With summarised heads: the head as two words in key order (kind
+    // prefix rank, then the column's value); else both 0.
+    uint64_t headRank;
+    uint64_t headValue;
+    common::NaturalSummary tail;  // of the tail, valid when heads are equal
+    const wchar_t* text;
     uint32_t headLength;
-    uint32_t pathLength;
+    uint32_t tailLength;
     int32_t index;  // into the listing's entries
 };
 
-// naturalCompare of the two whole keys. The shared folder prefix of the two
-// paths (`sharedLength` code units, ending in a backslash) is skipped when
-// both keys reach it together, which is what makes sorting 100,000 keys
-// cheap; the result is the same as comparing the whole texts.
-int compareKeyed(const KeyedEntry& a, const KeyedEntry& b, size_t sharedLength);
+// naturalCompare of the two whole keys, done piece by piece: when both
+// heads end together the shared prefix is skipped.
+int compareKeyed(const KeyedEntry& a, const KeyedEntry& b, std::wstring_view shared);
+
+// Turns the heads of one sort into numbers where that is exact: the kind
+// prefixes, attribute and extension texts are ranked in natural order once,
+// sizes and times are their values. Sets of texts that do not compare
+// cleanly (one a natural prefix of another, too many) stay texts.
+class HeadSummary {
+public:
+    // False: heads must be compared as texts for this sort.
+    bool prepare(const FileEntry* entries, int count, KeyContent content, int sortMode);
+    // Sets headRank/headValue; false when this entry's head cannot be
+    // summarised (the whole sort then compares texts).
+    bool summarize(const FileEntry& entry, KeyedEntry& keyed) const;
+
+private:
+    static bool rankTexts(std::vector<std::pair<uint32_t, std::wstring>>& texts,
+                          std::vector<std::pair<uint32_t, uint32_t>>& ranks);
+    static bool lookup(const std::vector<std::pair<uint32_t, uint32_t>>& ranks, uint32_t value, uint32_t& rank);
+
+    KeyContent content_ = KeyContent::None;
+    int sortMode_ = 0;
+    std::vector<std::pair<uint32_t, uint32_t>> prefixRanks_;     // prefix value -> rank
+    std::vector<std::pair<uint32_t, uint32_t>> attributeRanks_;  // attributes -> rank
+    struct TextHash {
+        using is_transparent = void;
+        size_t operator()(std::wstring_view text) const { return std::hash<std::wstring_view>{}(text); }
+    };
+    std::unordered_map<std::wstring, uint32_t, TextHash, std::equal_to<>> extensionRanks_;
+};
+
+// Sorts `count` keyed entries in key order (descending: reversed).
+void sortKeyed(KeyedEntry* entries, int count, bool summarisedHeads, int sortMode, std::wstring_view shared);
 
 }  // namespace tarvelo::filelist

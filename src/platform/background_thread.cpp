@@ -1,60 +1,72 @@
 #include "platform/background_thread.h"
 
+#include <process.h>
+#include <windows.h>
+
+#include <memory>
+
 namespace tarvelo::platform {
+namespace {
+
+struct ThreadStart {
+    std::atomic<uint8_t>* state;
+    std::function<void()> body;
+};
+
+unsigned __stdcall threadMain(void* parameter) {
+    std::unique_ptr<ThreadStart> start(static_cast<ThreadStart*>(parameter));
+    start->body();
+    start->state->store(0, std::memory_order_release);
+    return 0;
+}
+
+}  // namespace
 
 void pumpPendingMessages() {
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
     }
 }
 
 BackgroundThread::~BackgroundThread() { stop(); }
 
-DWORD WINAPI BackgroundThread::entry(LPVOID param) {
-    auto* self = static_cast<BackgroundThread*>(param);
-    self->work_();
-    self->state_->store(0);
-    return 0;
-}
-
-bool BackgroundThread::start(std::atomic<uint8_t>& state, std::function<void()> work) {
-    stop();
-    state_ = &state;
-    work_ = std::move(work);
-    state.store(1);
-    HANDLE h = CreateThread(nullptr, 0, &BackgroundThread::entry, this, CREATE_SUSPENDED, nullptr);
-    if (!h) {
-        state.store(0);
-        return false;
+bool BackgroundThread::start(std::atomic<uint8_t>& state, std::function<void()> body) {
+    if (handle_) {
+        if (state_ != nullptr && state_->load(std::memory_order_acquire) != 0) return false;
+        join();
     }
-    thread_.reset(h);
-    SetThreadPriority(h, THREAD_PRIORITY_HIGHEST);
-    ResumeThread(h);
+    auto parameter = std::make_unique<ThreadStart>(ThreadStart{&state, std::move(body)});
+    const uintptr_t raw = ::_beginthreadex(nullptr, 0, threadMain, parameter.get(), CREATE_SUSPENDED, nullptr);
+    if (raw == 0) return false;
+    parameter.release();
+    handle_.reset(reinterpret_cast<HANDLE>(raw));
+    state_ = &state;
+    ::SetThreadPriority(handle_.get(), THREAD_PRIORITY_HIGHEST);
+    // Running before it runs: a stop requested right after start() is seen
+    // by the thread and never overwritten by it.
+    state.store(1, std::memory_order_release);
+    ::ResumeThread(handle_.get());
     return true;
 }
 
 void BackgroundThread::stop() {
-    if (!thread_) return;
+    if (!handle_) return;
     uint8_t running = 1;
-    // Only a running thread is asked; one that just finished keeps its 0.
-    if (state_->compare_exchange_strong(running, 2)) {
-        while (state_->load() == 2 && WaitForSingleObject(thread_.get(), 0) != WAIT_OBJECT_0) {
-            pumpPendingMessages();
-            Sleep(10);
-        }
+    state_->compare_exchange_strong(running, 2, std::memory_order_acq_rel);
+    while (state_->load(std::memory_order_acquire) == 2) {
+        pumpPendingMessages();
+        ::Sleep(10);
     }
-    WaitForSingleObject(thread_.get(), INFINITE);
-    thread_.reset();
+    join();
 }
 
-bool BackgroundThread::finished() const {
-    return !thread_ || WaitForSingleObject(thread_.get(), 0) == WAIT_OBJECT_0;
+void BackgroundThread::join() {
+    if (!handle_) return;
+    ::WaitForSingleObject(handle_.get(), INFINITE);
+    handle_.reset();
+    state_ = nullptr;
 }
 
 }  // namespace tarvelo::platform

@@ -1,9 +1,7 @@
 #pragma once
-// A worker thread the way the program runs all of them: created suspended at
-// the highest priority, resumed, never self-deleting, and stopped through its
-// state byte (0 idle, 1 running, 2 stop requested).
-#include <windows.h>
-
+// A background thread as the program runs them all: created suspended at the
+// highest priority, resumed, owned (not self-deleting) and stopped through
+// its state byte (0 idle, 1 running, 2 stop requested).
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -15,33 +13,32 @@ namespace tarvelo::platform {
 class BackgroundThread {
 public:
     BackgroundThread() = default;
-    ~BackgroundThread();  // stops and waits
+    ~BackgroundThread();  // stops a running thread and waits for it
     BackgroundThread(const BackgroundThread&) = delete;
     BackgroundThread& operator=(const BackgroundThread&) = delete;
 
-    // Runs work on a new thread. The state byte is set to 1 before work runs
-    // and back to 0 when it returns; work should end soon after it reads 2.
-    // False when the thread could not be created (the state stays 0).
-    bool start(std::atomic<uint8_t>& state, std::function<void()> work);
+    // Sets `state` to 1 and runs `body` on a new thread, which sets `state`
+    // back to 0 when the body returns. The body should return early once
+    // `state` reads 2. False (state untouched) while an earlier thread is
+    // still owned and running, or when the thread cannot be created.
+    bool start(std::atomic<uint8_t>& state, std::function<void()> body);
 
-    // The stop protocol: ask for a stop (2), pump the calling thread's window
-    // messages with 10 ms pauses until the thread reports 0, then wait for
-    // the thread to end without limit.
+    // The stop protocol: set the byte to 2, pump window messages with 10 ms
+    // pauses until the thread has set it to 0, then wait for the thread's
+    // end without limit.
     void stop();
 
-    bool started() const { return static_cast<bool>(thread_); }
-    // True once the thread has ended (or none was started).
-    bool finished() const;
+    // Waits without limit for the thread's end (no pumping) and closes it.
+    void join();
+
+    bool owned() const { return static_cast<bool>(handle_); }
 
 private:
-    static DWORD WINAPI entry(LPVOID self);
-
-    UniqueKernelHandle thread_;
+    UniqueKernelHandle handle_;
     std::atomic<uint8_t>* state_ = nullptr;
-    std::function<void()> work_;
 };
 
-// Pumps the calling thread's pending window messages once.
+// Dispatches the calling thread's pending window messages.
 void pumpPendingMessages();
 
 }  // namespace tarvelo::platform

@@ -208,5 +208,24 @@ TEST(NaturalCompare, IsTransitive) {
     }
 }
 
+TEST(NaturalSummary, DifferentSummariesAgreeWithTheComparison) {
+    std::vector<std::wstring> names = randomNames(23, 1200);
+    const std::wstring extra[] = {L"\ubfff", L"\ubffe", L"\uc000", L"\uffff", L"12287", L"12288", L"99999",
+                                  L"100000", L"012287", L"abcdefghij", L"abcdefghik", L"IMG_12345.JPG"};
+    names.insert(names.end(), std::begin(extra), std::end(extra));
+    int decided = 0;
+    for (size_t i = 0; i < names.size(); ++i) {
+        for (size_t j = 0; j < names.size(); j += 5) {
+            const int s = NaturalSummary::compare(naturalSummary(names[i]), naturalSummary(names[j]));
+            if (s == 0) continue;
+            ++decided;
+            ASSERT_EQ(s, sign(naturalCompare(names[i], names[j])))
+                << testing::PrintToString(names[i]) << " / " << testing::PrintToString(names[j]);
+        }
+    }
+    EXPECT_GT(decided, 100000);  // the summary must actually decide most pairs
+    EXPECT_EQ(naturalSummary(L"a01"), naturalSummary(L"A1"));
+}
+
 }  // namespace
 }  // namespace tarvelo::common

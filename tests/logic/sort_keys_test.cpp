@@ -100,11 +100,9 @@ TEST(SortKeys, ColumnsOfBothViews) {
 
 // The listing's order must be exactly the order of its whole keys under
 // naturalCompare, whatever shortcuts the sort takes.
-TEST(SortKeys, ListingOrderIsTheNaturalOrderOfTheKeys) {
-    std::mt19937 rng(5);
-    const std::wstring pieces[] = {L"a", L"A", L"b", L"0", L"01", L"2", L"10", L" ", L".", L".txt", L".TXT",
-                                   L". x", L"_", L"\u00e9", L"\u00c9", L"img", L"IMG", L"-", L"9"};
-    std::uniform_int_distribution<size_t> pick(0, std::size(pieces) - 1);
+void expectNaturalKeyOrder(const std::vector<std::wstring>& pieces, unsigned seed) {
+    std::mt19937 rng(seed);
+    std::uniform_int_distribution<size_t> pick(0, pieces.size() - 1);
     std::uniform_int_distribution<int> len(1, 5);
     std::uniform_int_distribution<int> coin(0, 3);
     test::FakeFolderReader reader;
@@ -143,6 +141,18 @@ TEST(SortKeys, ListingOrderIsTheNaturalOrderOfTheKeys) {
             }
         }
     }
+}
+
+TEST(SortKeys, ListingOrderIsTheNaturalOrderOfTheKeys) {
+    // Extensions that differ only in case or leading zeros share a rank.
+    expectNaturalKeyOrder({L"a", L"A", L"b", L"0", L"01", L"2", L"10", L"(", L".txt", L".TXT", L".t01", L".t1",
+                           L"_", L"\u00e9", L"\u00c9", L"img", L"IMG", L"-", L"9", L"123456789"},
+                          5);
+    // An extension that is a natural prefix of another (".x" and ".x y")
+    // makes the extension sort compare texts.
+    expectNaturalKeyOrder({L"a", L"A", L"b", L"0", L"01", L"2", L"10", L" ", L".", L".txt", L".TXT", L". x",
+                           L"_", L"\u00e9", L"\u00c9", L"img", L"IMG", L"-", L"9"},
+                          6);
 }
 
 TEST(SortKeys, NamedOrdersOfTheList) {

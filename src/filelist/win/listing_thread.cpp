@@ -1,60 +1,62 @@
 #include "filelist/win/listing_thread.h"
 
-#include "shell/run_flags.h"
-
 namespace tarvelo::filelist::win {
 
-namespace {
-
-// The system menu's Close items are greyed while a load runs.
-void enableClose(HWND window, bool enable) {
-    if (!window) return;
-    if (HMENU system = GetSystemMenu(window, FALSE)) {
-        const UINT state = enable ? MF_ENABLED : MF_GRAYED;
-        EnableMenuItem(system, SC_CLOSE, MF_BYCOMMAND | state);
-        EnableMenuItem(system, 6, MF_BYPOSITION | state);
-    }
-}
-
-}  // namespace
+ListingLoader::ListingLoader(FolderReader& reader, std::atomic<uint8_t>& threadState)
+    : reader_(reader), state_(threadState) {}
 
 ListingLoader::~ListingLoader() { stop(); }
 
-void ListingLoader::load(FolderListing& listing, FolderReader& reader, const LoadRequest& request, StopToken stop) {
-    listing.clear();
-    listing.filterText = request.filterText;
-    listing.filterTerms = request.filterTerms;
-    const std::wstring folder = listing.currentFolder;
-    if (!listing.enumerate(reader, folder, stop)) return;
-    if (listing.enumeratedCount() == 0) return;
-    if (!listing.fillDetails(reader, false, stop)) return;
-    listing.sort(listing.sortItem, request.view);
-    listing.markSelected(request.rememberedSelection);
-    // Keys of the selection column depend on the marks just restored.
-    if (listing.sortItem == 0) listing.sort(0, request.view);
-    listing.markLoaded();
-}
-
 bool ListingLoader::start(FolderListing& listing, LoadRequest request) {
-    stop();
-    shell::RunFlags& flags = shell::runFlags();
-    return thread_.start(flags.listingThread, [this, &listing, request = std::move(request)] {
-        std::lock_guard<std::mutex> hold(listingLock_);
-        enableClose(request.window, false);
-        load(listing, reader_, request, StopToken{&shell::runFlags().listingThread});
-        enableClose(request.window, true);
-    });
+    if (running()) return false;
+    thread_.join();  // the previous load's thread, already ended
+    if (listing.isComplete()) remembered_ = listing.selectedPaths();
+    listing.clear();
+    return thread_.start(state_, [this, &listing, request = std::move(request)] { runJob(listing, request); });
 }
 
 void ListingLoader::stop() { thread_.stop(); }
 
-bool ListingLoader::running() const { return shell::runFlags().listingThread.load() != 0; }
+void ListingLoader::wait() { thread_.join(); }
 
-LoadProgressStep loadProgressStep(const FolderListing& listing, bool uiBusy, bool threadRunning) {
-    if (listing.isComplete() || !threadRunning) return LoadProgressStep::StopTimer;
-    const int filled = listing.filledCount();
-    if (!uiBusy && filled > 0 && filled < listing.enumeratedCount()) return LoadProgressStep::DrawAndContinue;
-    return LoadProgressStep::Continue;
+void ListingLoader::runJob(FolderListing& listing, const LoadRequest& request) {
+    if (request.onJobStart) request.onJobStart();
+    {
+        std::lock_guard<std::mutex> hold(lock_);
+        const StopToken stop{&state_};
+        listing.clear();
+        if (request.filtering && !request.filterText.empty()) {
+            listing.filterText = request.filterText;
+            listing.filterTerms = request.filterTerms;
+        } else {
+            listing.filterText.clear();
+            listing.filterTerms.clear();
+        }
+        const std::wstring folder = listing.currentFolder;
+        bool finished = listing.enumerate(reader_, folder, stop);
+        if (finished && listing.enumeratedCount() > 0) {
+            finished = listing.fillDetails(reader_, false, stop);
+            if (finished) {
+                listing.sort(listing.sortItem, request.view);
+                listing.markSelected(remembered_);
+                remembered_.clear();
+                if (listing.sortItem == 0) listing.sort(0, request.view);
+            }
+        }
+        if (finished) {
+            listing.markLoaded();
+        } else {
+            listing.clear();  // a stopped load lists nothing
+        }
+    }
+    if (request.onJobEnd) request.onJobEnd();
+}
+
+void refreshWithoutEnumeration(FolderListing& listing, FolderReader& reader, ListView view) {
+    if (listing.enumeratedCount() == 0) return;
+    listing.fillDetails(reader, true);
+    listing.sort(listing.sortItem, view);
+    listing.markLoaded();
 }
 
 }  // namespace tarvelo::filelist::win
