@@ -106,13 +106,15 @@ void ShortcutFolderList::loadShortcutFolders(const shell::SectionFileStore& stor
 }
 
 bool ShortcutFolderList::saveShortcutFolders(shell::SectionFileStore& store) const {
-    bool ok = true;
+    // One rewrite of the file for all 100 keys.
+    std::vector<shell::SectionFileStore::KeyValue> pairs;
+    pairs.reserve(kShortcutSlots);
     for (int slot = 0; slot < kShortcutSlots; ++slot) {
-        const std::wstring value = slot < count() ? normaliseShortcutPath(folders_[static_cast<size_t>(slot)])
-                                                  : std::wstring();
-        ok = store.write(kFolderDataSection, shortcutKey(slot), value) && ok;
+        std::wstring value = slot < count() ? normaliseShortcutPath(folders_[static_cast<size_t>(slot)])
+                                            : std::wstring();
+        pairs.push_back({shortcutKey(slot), std::move(value)});
     }
-    return ok;
+    return store.writeMany(kFolderDataSection, pairs);
 }
 
 bool ShortcutFolderList::seedIfFirstStart(shell::SectionFileStore& store,

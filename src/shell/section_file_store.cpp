@@ -92,30 +92,41 @@ std::wstring SectionFileStore::read(std::wstring_view section, std::wstring_view
 
 bool SectionFileStore::write(std::wstring_view section, std::wstring_view key,
                              std::wstring_view value) {
-    if (section.empty() || key.empty()) return false;
+    const KeyValue one{std::wstring(key), std::wstring(value)};
+    return writeMany(section, std::span<const KeyValue>(&one, 1));
+}
+
+bool SectionFileStore::writeMany(std::wstring_view section, std::span<const KeyValue> pairs) {
+    if (section.empty() || pairs.empty()) return false;
+    for (const KeyValue& kv : pairs) {
+        if (kv.key.empty()) return false;
+    }
     const std::wstring path = filePath(section);
-    const std::u16string search = common::toUtf16(std::wstring(key) + L"=");
 
     std::vector<std::u16string> lines;
     if (files_.exists(path)) {
         // A file we cannot read must not be replaced by one holding only the
-        // new key: that would throw the other keys away.
+        // new keys: that would throw the other keys away.
         const auto bytes = files_.readAll(path);
         if (!bytes) return false;
         lines = keptLines(*bytes);
     }
-    std::erase_if(lines, [&](std::u16string& line) {
-        removeLineBreaks(line);
-        return line.empty() || line.find(search) != std::u16string::npos;
-    });
-
-    // A line break inside the value would split it and plant a second line
-    // (possibly another key) in the file; a NUL would cut it short on reading.
-    std::u16string newLine = search;
-    for (char16_t c : common::toUtf16(value)) {
-        if (c != u'\r' && c != u'\n' && c != u'\0') newLine.push_back(c);
+    // The same result as writing the keys one after another: each written
+    // key leaves its old line and goes to the end, in the order given.
+    for (const KeyValue& kv : pairs) {
+        const std::u16string search = common::toUtf16(kv.key + L"=");
+        std::erase_if(lines, [&](std::u16string& line) {
+            removeLineBreaks(line);
+            return line.empty() || line.find(search) != std::u16string::npos;
+        });
+        // A line break inside the value would split it and plant a second line
+        // (possibly another key) in the file; a NUL would cut it short on reading.
+        std::u16string newLine = search;
+        for (char16_t c : common::toUtf16(kv.value)) {
+            if (c != u'\r' && c != u'\n' && c != u'\0') newLine.push_back(c);
+        }
+        lines.push_back(std::move(newLine));
     }
-    lines.push_back(std::move(newLine));
 
     std::vector<std::uint8_t> out = {0xFF, 0xFE};
     common::appendUtf16le(out, common::toUtf16(L"#\r\n# [" + std::wstring(section) + L"]\r\n#\r\n"));

@@ -2,6 +2,7 @@
 // The per-section data files: one UTF-16LE file per section next to the
 // executable, lines of key=value under a three-line comment header. Holds
 // paths and string lists that may contain any character.
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,14 @@ public:
     // was) when the section or key is empty, the existing file cannot be read,
     // or the new file cannot be written.
     bool write(std::wstring_view section, std::wstring_view key, std::wstring_view value);
+
+    struct KeyValue {
+        std::wstring key;
+        std::wstring value;
+    };
+    // Several keys in one rewrite of the file, with the same result as
+    // writing them one after another in the order given.
+    bool writeMany(std::wstring_view section, std::span<const KeyValue> pairs);
 
     bool fileExists(std::wstring_view section) const;
     std::wstring filePath(std::wstring_view section) const;

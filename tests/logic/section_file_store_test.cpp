@@ -205,3 +205,31 @@ TEST(Utf16le, CodecRoundTripsAndKeepsLoneSurrogates) {
 
 }  // namespace
 }  // namespace tarvelo::shell
+
+namespace tarvelo::shell {
+namespace {
+
+TEST(SectionFileStoreBatch, WriteManyEqualsWritingOneAfterAnother) {
+    testing::FakeByteFileSystem oneByOne;
+    testing::FakeByteFileSystem batched;
+    SectionFileStore a(oneByOne, L"C:\\Tools\\Tarvelo.exe");
+    SectionFileStore b(batched, L"C:\\Tools\\Tarvelo.exe");
+    for (SectionFileStore* s : {&a, &b}) {
+        s->write(L"FolderData", L"Other", L"keep");
+        s->write(L"FolderData", L"Folder_02", L"old");
+    }
+    const std::vector<SectionFileStore::KeyValue> pairs = {
+        {L"Folder_01", L"C:\\"}, {L"Folder_02", L"D:\\data"}, {L"Folder_03", L""}};
+    for (const auto& kv : pairs) a.write(L"FolderData", kv.key, kv.value);
+    ASSERT_TRUE(b.writeMany(L"FolderData", pairs));
+    const std::wstring path = a.filePath(L"FolderData");
+    EXPECT_EQ(oneByOne.readAll(path), batched.readAll(path));
+    EXPECT_EQ(b.read(L"FolderData", L"Folder_02"), L"D:\\data");
+    EXPECT_EQ(b.read(L"FolderData", L"Other"), L"keep");
+    // A pair without a key changes nothing.
+    EXPECT_FALSE(b.writeMany(L"FolderData", std::vector<SectionFileStore::KeyValue>{{L"", L"x"}}));
+    EXPECT_EQ(oneByOne.readAll(path), batched.readAll(path));
+}
+
+}  // namespace
+}  // namespace tarvelo::shell
