@@ -36,6 +36,11 @@ MainWindow::MainWindow(AppContext& context)
 MainWindow::~MainWindow() = default;
 
 int MainWindow::run() {
+    // The listing's storage is reserved once for the whole run.
+    if (!parts_->listing.storageReady()) {
+        MessageBoxW(nullptr, L"Out of memory.", kAppCaption, MB_OK | MB_ICONERROR);
+        return -1;
+    }
     // Start-up refuses to run without GDI+, which draws the previews.
     {
         platform::UniqueModule gdiplus(LoadLibraryW(L"gdiplus.dll"));
