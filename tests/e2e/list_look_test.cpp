@@ -94,7 +94,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LookCase{1, 4, 0x0F1C26, 0xE6E6E6, 0xF2F2F2, L"multi-dark"},
                       LookCase{1, 0, 0xD0E9FE, 0x187CDA, 0x1E1E1E, L"multi-lightblue"},
                       LookCase{0, 4, 0x0F1C26, 0xE6E6E6, 0xF2F2F2, L"threetimes-dark"},
-                      LookCase{0, 0, 0xD0E9FE, 0x187CDA, 0x1E1E1E, L"threetimes-lightblue"}));
+                      LookCase{0, 0, 0xD0E9FE, 0x187CDA, 0x1E1E1E, L"threetimes-lightblue"}),
+    [](const ::testing::TestParamInfo<LookCase>& info) {
+        std::string name;
+        for (const wchar_t* c = info.param.name; *c; ++c) name += *c == L'-' ? '_' : static_cast<char>(*c);
+        return name;
+    });
 
 }  // namespace
 }  // namespace tarvelo::e2e
