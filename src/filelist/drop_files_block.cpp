@@ -1,5 +1,6 @@
 #include "filelist/drop_files_block.h"
 
+#include "common/utf16le.h"
 #include "filelist/view_restore.h"
 
 namespace tarvelo::filelist {
@@ -13,24 +14,6 @@ void putU32(std::vector<uint8_t>& out, uint32_t v) {
 void putU16(std::vector<uint8_t>& out, uint32_t unit) {
     out.push_back(static_cast<uint8_t>(unit & 0xFF));
     out.push_back(static_cast<uint8_t>((unit >> 8) & 0xFF));
-}
-
-// UTF-16LE writer. Where wchar_t already holds UTF-16 the units go out as
-// they are (file names may carry unpaired surrogates); where it holds whole
-// code points, those above the BMP become surrogate pairs.
-void putUtf16(std::vector<uint8_t>& out, std::wstring_view text) {
-    for (wchar_t ch : text) {
-        const uint32_t cp = static_cast<uint32_t>(ch);
-        if (cp <= 0xFFFF) {
-            putU16(out, cp);
-        } else if (cp <= 0x10FFFF) {
-            const uint32_t v = cp - 0x10000;
-            putU16(out, 0xD800 + (v >> 10));
-            putU16(out, 0xDC00 + (v & 0x3FF));
-        } else {
-            putU16(out, 0xFFFD);
-        }
-    }
 }
 
 }  // namespace
@@ -66,7 +49,7 @@ std::vector<uint8_t> buildDropFilesBlock(const std::vector<std::wstring>& paths)
         std::wstring_view p(path);
         p = p.substr(0, p.find(L'\0'));
         if (p.empty()) continue;
-        putUtf16(out, p);
+        common::appendUtf16le(out, common::toUtf16(p));
         putU16(out, 0);
         any = true;
     }
