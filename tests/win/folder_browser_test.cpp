@@ -105,8 +105,9 @@ void drivePicker(DWORD testThread, const std::wstring& title, const std::wstring
     seen.picker = picker != nullptr;
     seen.box = box != nullptr;
     if (box) {
-        // The picker may still be filling its tree when it reports ready.
-        const auto selectionDeadline = Clock::now() + std::chrono::seconds(5);
+        // The picker may still be filling its tree when it reports ready;
+        // in a fresh Wine prefix the first fill takes several seconds.
+        const auto selectionDeadline = Clock::now() + std::chrono::seconds(20);
         while (!selectedLabel.empty() && Clock::now() < selectionDeadline) {
             seen.initialFolderSelected = selectedTreeLabel(picker) == selectedLabel;
             if (seen.initialFolderSelected) break;
