@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -29,6 +30,7 @@ constexpr int kPaneWidth = 1200;
 class BenchListing final : public filelist::win::ListingSource {
 public:
     std::vector<FileEntry> entries;
+    std::deque<std::wstring> paths;  // the entries' texts; a deque never moves them
     int count() const override { return static_cast<int>(entries.size()); }
     const FileEntry& entryAt(int i) const override { return entries[static_cast<size_t>(i)]; }
     bool isComplete() const override { return true; }
@@ -47,8 +49,7 @@ BenchListing makeListing() {
     l.entries.reserve(2000);
     auto add = [&](const std::wstring& path, int kind, uint32_t attributes, uint64_t size) {
         FileEntry e{};
-        const size_t n = std::min(path.size(), filelist::kFullPathCapacity - 1);
-        std::copy_n(path.data(), n, e.fullPath);
+        e.setPath(l.paths.emplace_back(path));
         e.kind = kind;
         e.attributes = attributes;
         e.size = size;

@@ -6,13 +6,6 @@ namespace tarvelo::filelist {
 
 namespace {
 
-// The stored path up to its terminator, never past the storage.
-std::wstring_view storedPath(const FileEntry& e) {
-    std::wstring_view all(e.fullPath, kFullPathCapacity);
-    size_t end = all.find(L'\0');
-    return end == std::wstring_view::npos ? all : all.substr(0, end);
-}
-
 wchar_t asciiLower(wchar_t c) { return (c >= L'A' && c <= L'Z') ? wchar_t(c - L'A' + L'a') : c; }
 
 bool startsWithIgnoringCase(std::wstring_view text, std::wstring_view prefix) {
@@ -57,14 +50,14 @@ constexpr const wchar_t* kTipThreeJa[] = {L"　　　サイズ : ", L"　　作�
 
 EntryClass classifyEntry(const FileEntry& entry, bool subfolderMode) {
     if (subfolderMode) return EntryClass::File;
-    if (entry.kind == kKindParent || common::fileName(storedPath(entry)) == L"..") {
+    if (entry.kind == kKindParent || common::fileName(entry.path()) == L"..") {
         return EntryClass::Parent;
     }
     return entry.kind == kKindFolder ? EntryClass::Folder : EntryClass::File;
 }
 
 CellTexts cellTexts(const FileEntry& entry, const CellContext& ctx) {
-    const std::wstring_view path = storedPath(entry);
+    const std::wstring_view path = entry.path();
     const common::PathParts parts = common::splitPath(path);
     const bool multi = ctx.view == ListView::MultiColumn;
     const EntryClass cls = classifyEntry(entry, ctx.subfolderMode);

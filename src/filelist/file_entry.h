@@ -1,6 +1,7 @@
 #pragma once
-// One listed item and its local-time stamps: fixed-size records, so that the
-// listing can keep all of them in one reserved block and reuse it per load.
+// One listed item and its local-time stamps: small fixed-size records, so
+// that the listing can keep all of them in one reserved block and reuse it
+// per load. The path text lives in the listing's text storage beside them.
 #include <cstdint>
 #include <string_view>
 
@@ -29,13 +30,14 @@ inline constexpr int32_t kKindParent = -1;
 inline constexpr int32_t kKindFile = 0;
 inline constexpr int32_t kKindFolder = 1;
 
-// Storage sizes in code units, terminator included.
-inline constexpr size_t kSortKeyCapacity = 552;
+// Longest stored path in code units, terminator included.
 inline constexpr size_t kFullPathCapacity = 520;
 
 struct FileEntry {
-    wchar_t sortKey[kSortKeyCapacity];
-    wchar_t fullPath[kFullPathCapacity];
+    // Text of pathLength code units followed by a terminator, owned by
+    // whoever filled the record (the listing's text storage); never null.
+    const wchar_t* fullPath = L"";
+    uint32_t pathLength = 0;
     uint64_t size;
     LocalStamp created;
     LocalStamp modified;
@@ -49,8 +51,12 @@ struct FileEntry {
     uint8_t inBand;
     uint8_t nameTruncated;
 
-    std::wstring_view path() const { return fullPath; }
-    std::wstring_view key() const { return sortKey; }
+    std::wstring_view path() const { return {fullPath, pathLength}; }
+    // `text` must stay alive and be followed by a terminator.
+    void setPath(std::wstring_view text) {
+        fullPath = text.data();
+        pathLength = static_cast<uint32_t>(text.size());
+    }
 };
 
 }  // namespace tarvelo::filelist

@@ -72,12 +72,13 @@ private:
 
 FolderListing::FolderListing(common::AddressSpace& space)
     : entryBlock_(space, sizeof(FileEntry) * kEntryStorage),
+      pathBlock_(space, sizeof(wchar_t) * kFullPathCapacity * kEntryStorage),
       orderBlock_(space, sizeof(int32_t) * kEntryStorage),
       keyedBlock_(space, sizeof(KeyedEntry) * kEntryStorage),
       headBlock_(space, sizeof(wchar_t) * (kKeyHeadCapacity + kFullPathCapacity) * kEntryStorage) {}
 
 bool FolderListing::storageReady() const {
-    return entryBlock_.valid() && orderBlock_.valid() && keyedBlock_.valid() && headBlock_.valid();
+    return entryBlock_.valid() && pathBlock_.valid() && orderBlock_.valid() && keyedBlock_.valid() && headBlock_.valid();
 }
 
 FileEntry* FolderListing::entries() const { return reinterpret_cast<FileEntry*>(entryBlock_.data()); }
@@ -89,6 +90,8 @@ void FolderListing::clear() {
     filled_.store(0, std::memory_order_release);
     enumerated_.store(0, std::memory_order_release);
     pathsLeftOut_ = 0;
+    pathUsed_ = 0;
+    keyedCount_ = 0;
     sharedPrefixLength_ = 0;
     detailsPending_.clear();
 }
@@ -111,13 +114,16 @@ bool FolderListing::append(std::wstring_view prefix, std::wstring_view name, int
         return false;
     }
     if (!entryBlock_.ensure(sizeof(FileEntry) * static_cast<size_t>(n + 1))) return false;
-    // The record is rebuilt in place: its fields are set, its texts
-    // terminated; what lies beyond a terminator is never read.
+    if (!pathBlock_.ensure(sizeof(wchar_t) * (pathUsed_ + length + 1))) return false;
+    // The path goes to the end of the text storage, the record is rebuilt
+    // in place and points at it.
+    wchar_t* text = reinterpret_cast<wchar_t*>(pathBlock_.data()) + pathUsed_;
+    std::memcpy(text, prefix.data(), prefix.size() * sizeof(wchar_t));
+    std::memcpy(text + prefix.size(), name.data(), name.size() * sizeof(wchar_t));
+    text[length] = L'\0';
+    pathUsed_ += length + 1;
     FileEntry* e = new (entries() + n) FileEntry;
-    e->sortKey[0] = L'\0';
-    std::memcpy(e->fullPath, prefix.data(), prefix.size() * sizeof(wchar_t));
-    std::memcpy(e->fullPath + prefix.size(), name.data(), name.size() * sizeof(wchar_t));
-    e->fullPath[length] = L'\0';
+    e->setPath({text, length});
     e->size = 0;
     e->attributes = 0;
     e->kind = kind;
@@ -199,7 +205,7 @@ bool FolderListing::fillDetails(FolderReader& reader, bool rereadAll, StopToken 
             e.size = 0;
             e.attributes = 0;
             e.created = e.modified = e.accessed = LocalStamp{};
-            if (auto details = reader.readDetails(e.fullPath)) applyDetails(e, *details);
+            if (auto details = reader.readDetails(e.path())) applyDetails(e, *details);
         }
         e.loadIndex = i;
         filled_.store(i + 1, std::memory_order_release);
@@ -214,11 +220,9 @@ void FolderListing::sort(int column, ListView view) {
     FileEntry* all = entries();
     int32_t* ord = order();
     const KeyContent content = keyContent(column, view);
+    keyedCount_ = 0;
     if (content == KeyContent::None || n == 0) {
-        for (int i = 0; i < n; ++i) {
-            all[i].sortKey[0] = L'\0';
-            ord[i] = i;
-        }
+        for (int i = 0; i < n; ++i) ord[i] = i;
         ordered_.store(n, std::memory_order_release);
         return;
     }
@@ -232,8 +236,7 @@ void FolderListing::sort(int column, ListView view) {
     size_t used = 0;
     for (int i = 0; i < n; ++i) {
         FileEntry& e = all[i];
-        size_t pathLength = 0;
-        while (e.fullPath[pathLength] != L'\0') ++pathLength;
+        const size_t pathLength = e.pathLength;
         if (!headBlock_.ensure(sizeof(wchar_t) * (used + kKeyHeadCapacity + pathLength))) return;
         // Head and tail side by side: the sort reads one compact text per
         // entry instead of two places of a large record.
@@ -242,13 +245,6 @@ void FolderListing::sort(int column, ListView view) {
         const size_t tailLength = pathLength - sharedLength;
         std::memcpy(text + headLength, e.fullPath + sharedLength, tailLength * sizeof(wchar_t));
         used += headLength + tailLength;
-        // The key as the record shows it, cut to its field.
-        const size_t keyRoom = kSortKeyCapacity - 1;
-        const size_t h = std::min(headLength, keyRoom);
-        std::memcpy(e.sortKey, text, h * sizeof(wchar_t));
-        const size_t p = std::min(pathLength, keyRoom - h);
-        std::memcpy(e.sortKey + h, e.fullPath, p * sizeof(wchar_t));
-        e.sortKey[h + p] = L'\0';
         KeyedEntry& k = keyed[i];
         k.headRank = 0;
         k.headValue = 0;
@@ -263,9 +259,11 @@ void FolderListing::sort(int column, ListView view) {
     }
     sortKeyed(keyed, n, summarised, sortMode, shared);
     for (int i = 0; i < n; ++i) ord[i] = keyed[i].index;
+    keyedCount_ = n;
     ordered_.store(n, std::memory_order_release);
     // Memory follows use: a smaller folder gives back what a bigger one took.
     entryBlock_.trim(sizeof(FileEntry) * static_cast<size_t>(n));
+    pathBlock_.trim(sizeof(wchar_t) * pathUsed_);
     keyedBlock_.trim(sizeof(KeyedEntry) * static_cast<size_t>(n));
     headBlock_.trim(sizeof(wchar_t) * used);
 }
@@ -279,7 +277,7 @@ void FolderListing::markSelected(std::span<const std::wstring> paths) {
     const int n = ordered_.load(std::memory_order_acquire);
     for (int i = 0; i < n; ++i) {
         FileEntry& e = entries()[order()[i]];
-        const std::wstring_view path(e.fullPath);
+        const std::wstring_view path = e.path();
         auto it = std::lower_bound(wanted.begin(), wanted.end(), path);
         if (it == wanted.end() || *it != path) continue;
         const size_t k = static_cast<size_t>(it - wanted.begin());
@@ -308,6 +306,15 @@ FileEntry& FolderListing::entryAt(int displayIndex) {
 
 const FileEntry& FolderListing::entryAt(int displayIndex) const {
     return const_cast<FolderListing*>(this)->entryAt(displayIndex);
+}
+
+std::wstring FolderListing::sortKeyAt(int displayIndex) const {
+    if (displayIndex < 0 || displayIndex >= std::min(keyedCount_, count())) return {};
+    const KeyedEntry& k = reinterpret_cast<const KeyedEntry*>(keyedBlock_.data())[displayIndex];
+    std::wstring key(k.text, k.headLength);
+    key.append(entries()[0].fullPath, sharedPrefixLength_);
+    key.append(k.text + k.headLength, k.tailLength);
+    return key;
 }
 
 const FileEntry& FolderListing::loadedEntry(int loadIndex) const {
@@ -373,7 +380,7 @@ std::vector<std::wstring> FolderListing::selectedPaths() const {
     std::vector<std::wstring> paths;
     for (int i = 0, n = count(); i < n; ++i) {
         const FileEntry& e = entryAt(i);
-        if (e.selected) paths.emplace_back(e.fullPath);
+        if (e.selected) paths.emplace_back(e.path());
     }
     return paths;
 }

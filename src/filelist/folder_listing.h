@@ -1,7 +1,7 @@
 #pragma once
-// The one listing of the current folder: fixed-size entry records in storage
-// reserved once for 100,001 of them and backed by memory only as far as a
-// load fills it, the display order, the two progress counts the UI thread
+// The one listing of the current folder: small fixed-size entry records and
+// their path texts in storage reserved once for 100,001 of them and backed by
+// memory only as far as a load fills it, the display order, the two progress counts the UI thread
 // polls while the listing thread fills them, and the selection marks.
 #include <atomic>
 #include <cstdint>
@@ -98,6 +98,9 @@ public:
     const FileEntry& entryAt(int displayIndex) const;
     // Enumeration order, for the loader and tests.
     const FileEntry& loadedEntry(int loadIndex) const;
+    // The key the last sort ordered the entry at `displayIndex` by (head and
+    // full path); empty when that sort used no keys.
+    std::wstring sortKeyAt(int displayIndex) const;
 
     bool isComplete() const;
     int enumeratedCount() const { return enumerated_.load(std::memory_order_acquire); }
@@ -129,6 +132,7 @@ private:
     void applyDetails(FileEntry& e, const FileAttributeData& d);
 
     common::ReservedBlock entryBlock_;
+    common::ReservedBlock pathBlock_;    // terminated path texts, one after another
     common::ReservedBlock orderBlock_;
     common::ReservedBlock keyedBlock_;
     common::ReservedBlock headBlock_;
@@ -136,6 +140,8 @@ private:
     std::atomic<int> filled_{0};
     std::atomic<int> ordered_{0};
     std::atomic<bool> loaded_{false};
+    size_t pathUsed_ = 0;                // code units of pathBlock_ in use
+    int keyedCount_ = 0;                 // keyed entries of the last sort, in display order
     int pathsLeftOut_ = 0;
     size_t sharedPrefixLength_ = 0;      // every path begins with the listed folder + "\"
     std::vector<int> detailsPending_;    // items the search could not describe

@@ -55,12 +55,6 @@ wchar_t* putStamp(wchar_t* out, const LocalStamp& s) {
     return putSigned(out, s.second, 2);
 }
 
-size_t pathLength(const FileEntry& e) {
-    size_t n = 0;
-    while (n < kFullPathCapacity && e.fullPath[n] != L'\0') ++n;
-    return n;
-}
-
 // The whole key of one side, for the rare comparisons the fast paths
 // cannot settle.
 size_t materialize(const KeyedEntry& k, std::wstring_view shared, wchar_t* out) {
@@ -135,7 +129,7 @@ size_t writeKeyHead(const FileEntry& e, KeyContent content, int sortMode, wchar_
             p = putHex(p, e.selected, 4);
             break;
         case KeyContent::Extension: {
-            const std::wstring_view ext = extensionOf({e.fullPath, pathLength(e)});
+            const std::wstring_view ext = extensionOf(e.path());
             for (wchar_t c : ext) *p++ = c;
             break;
         }
@@ -164,7 +158,7 @@ std::wstring sortKeyText(const FileEntry& entry, KeyContent content, int sortMod
     wchar_t head[kKeyHeadCapacity];
     const size_t n = writeKeyHead(entry, content, sortMode, head);
     std::wstring key(head, n);
-    key.append(entry.fullPath, pathLength(entry));
+    key.append(entry.path());
     return key;
 }
 
@@ -260,7 +254,7 @@ bool HeadSummary::prepare(const FileEntry* entries, int count, KeyContent conten
     constexpr size_t kMaxExtensions = 512;
     std::vector<std::pair<uint32_t, std::wstring>> extensions;
     for (int i = 0; i < count; ++i) {
-        const std::wstring_view ext = extensionOf(entries[i].fullPath);
+        const std::wstring_view ext = extensionOf(entries[i].path());
         if (extensionRanks_.find(ext) != extensionRanks_.end()) continue;
         if (extensions.size() == kMaxExtensions) return false;
         extensionRanks_.emplace(std::wstring(ext), 0);
@@ -313,7 +307,7 @@ bool HeadSummary::summarize(const FileEntry& e, KeyedEntry& k) const {
             return true;
         }
         case KeyContent::Extension: {
-            auto it = extensionRanks_.find(extensionOf(e.fullPath));
+            auto it = extensionRanks_.find(extensionOf(e.path()));
             if (it == extensionRanks_.end()) return false;
             k.headValue = it->second;
             return true;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -347,6 +348,56 @@ TEST_F(FolderListingTest, ABigLoadThenASmallOneReusesTheStorage) {
     load(*listing, big, L"C:\\big");
     EXPECT_EQ(listing->count(), 5001);
     EXPECT_STREQ(listing->entryAt(10).fullPath, L"C:\\big\\n9");
+}
+
+// Counts what the listing commits, on top of the portable address space.
+class CountingAddressSpace final : public common::AddressSpace {
+public:
+    size_t committed = 0;
+    size_t peak = 0;
+    void* reserve(size_t bytes) override { return inner_.reserve(bytes); }
+    bool commit(void* address, size_t bytes) override {
+        committed += bytes;
+        peak = std::max(peak, committed);
+        return inner_.commit(address, bytes);
+    }
+    void decommit(void* address, size_t bytes) override {
+        committed -= bytes;
+        inner_.decommit(address, bytes);
+    }
+    void release(void* base, size_t bytes) override { inner_.release(base, bytes); }
+    size_t granularity() const override { return inner_.granularity(); }
+
+private:
+    common::AddressSpace& inner_ = common::portableAddressSpace();
+};
+
+TEST(FolderListingMemory, FollowsTheEntriesInUse) {
+    CountingAddressSpace space;
+    FolderListing listing(space);
+    ASSERT_TRUE(listing.storageReady());
+    EXPECT_EQ(space.committed, 0u);  // reserving costs no memory
+
+    FakeFolderReader big;
+    auto& items = big.addFolder(L"C:\\Users\\someone\\Pictures\\Camera Roll");
+    for (int i = 0; i < kMaxListedEntries; ++i) {
+        items.push_back({L"IMG_" + std::to_wstring(20240000 + i) + L".jpg", 0x20, uint64_t(i)});
+    }
+    load(listing, big, L"C:\\Users\\someone\\Pictures\\Camera Roll");
+    ASSERT_EQ(listing.count(), kMaxListedEntries);  // the parent entry and 99,999 files
+    const std::wstring last = L"C:\\Users\\someone\\Pictures\\Camera Roll\\IMG_20339998.jpg";
+    EXPECT_EQ(std::wstring(listing.entryAt(kMaxListedEntries - 1).path()), last);
+    // Records, path texts, order and keys together cost about the path text
+    // twice plus a small record, not a record sized for the longest path.
+    const size_t perEntry = 256 + 2 * sizeof(wchar_t) * last.size();
+    EXPECT_LT(space.peak, size_t{kMaxListedEntries} * perEntry);
+
+    FakeFolderReader small;
+    small.addFile(L"C:\\small", L"only");
+    load(listing, small, L"C:\\small");
+    EXPECT_EQ(displayed(listing), (std::vector<std::wstring>{L"C:\\small\\..", L"C:\\small\\only"}));
+    // Each block keeps at most a little slack after a small folder.
+    EXPECT_LT(space.committed, size_t{12} << 20);
 }
 
 class FakeIntSettings : public IntSettings {

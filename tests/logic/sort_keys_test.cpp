@@ -18,7 +18,7 @@ namespace {
 std::unique_ptr<FileEntry> makeEntry(const wchar_t* path, int32_t kind) {
     auto e = std::make_unique<FileEntry>();
     *e = FileEntry{};
-    std::wcsncpy(e->fullPath, path, kFullPathCapacity - 1);
+    e->setPath(path);
     e->kind = kind;
     return e;
 }
@@ -130,7 +130,7 @@ void expectNaturalKeyOrder(const std::vector<std::wstring>& pieces, unsigned see
                 std::vector<std::wstring> keys;
                 for (int i = 0; i < listing.count(); ++i) {
                     keys.push_back(sortKeyText(listing.entryAt(i), keyContent(column, view), mode));
-                    ASSERT_EQ(keys.back(), listing.entryAt(i).sortKey);
+                    ASSERT_EQ(keys.back(), listing.sortKeyAt(i));
                 }
                 for (size_t i = 1; i < keys.size(); ++i) {
                     const int c = common::naturalCompare(keys[i - 1], keys[i]);

@@ -2,6 +2,7 @@
 // A vector-backed listing in display order for the input rules' tests.
 #include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +13,15 @@ namespace tarvelo::test {
 
 class FakeEntrySequence : public filelist::EntrySequence {
 public:
+    // Entries point into `paths`: a move keeps them valid, a copy would not.
+    FakeEntrySequence() = default;
+    FakeEntrySequence(const FakeEntrySequence&) = delete;
+    FakeEntrySequence& operator=(const FakeEntrySequence&) = delete;
+    FakeEntrySequence(FakeEntrySequence&&) = default;
+    FakeEntrySequence& operator=(FakeEntrySequence&&) = default;
+
     std::vector<filelist::FileEntry> entries;
+    std::deque<std::wstring> paths;  // the entries' texts; a deque never moves them
 
     int count() const override { return static_cast<int>(entries.size()); }
     // at(): a rule that reads outside the list fails the test loudly.
@@ -23,9 +32,7 @@ public:
     FakeEntrySequence& add(std::wstring_view path, int kind = filelist::kKindFile,
                            uint64_t size = 1) {
         filelist::FileEntry e{};
-        const size_t n = std::min(path.size(), filelist::kFullPathCapacity - 1);
-        std::copy_n(path.data(), n, e.fullPath);
-        e.fullPath[n] = L'\0';
+        e.setPath(paths.emplace_back(path));
         e.kind = kind;
         e.size = size;
         e.loadIndex = count();
@@ -37,9 +44,14 @@ public:
     static FakeEntrySequence withParent(int files) {
         FakeEntrySequence s;
         s.add(L"C:\\d\\..", filelist::kKindParent, 0);
-        return s.addFiles(files);
+        s.addFiles(files);
+        return s;
     }
-    static FakeEntrySequence filesOnly(int files) { return FakeEntrySequence{}.addFiles(files); }
+    static FakeEntrySequence filesOnly(int files) {
+        FakeEntrySequence s;
+        s.addFiles(files);
+        return s;
+    }
 
     FakeEntrySequence& addFiles(int files) {
         for (int i = 0; i < files; ++i) {

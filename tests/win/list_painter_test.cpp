@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ using shell::ListView;
 class FakeListing final : public ListingSource {
 public:
     std::vector<FileEntry> entries;
+    std::deque<std::wstring> paths;  // the entries' texts; a deque never moves them
     int sortColumn = 1;
     bool descending = false;
     bool complete = true;
@@ -38,8 +40,7 @@ public:
 
     FileEntry& add(const std::wstring& path, int kind, uint32_t attributes, uint64_t size = 0) {
         FileEntry e{};
-        const size_t n = std::min(path.size(), kFullPathCapacity - 1);
-        std::copy_n(path.data(), n, e.fullPath);
+        e.setPath(paths.emplace_back(path));
         e.kind = kind;
         e.attributes = attributes;
         e.size = size;
@@ -363,7 +364,7 @@ TEST_F(ListPainterTest, TallRowsWrapTheNameInsteadOfCuttingIt) {
     ListPaintInput in = input(shell::kThemeDark, ListView::MultiColumn, 30);
     const std::wstring name =
         L"C:\\work\\a name long enough to need a second line when it wraps at words in a tall row.txt";
-    std::copy_n(name.c_str(), name.size() + 1, listing.entries[kCursorRow].fullPath);
+    listing.entries[kCursorRow].setPath(name);
     ListPaintOutput out;
     paintListPane(buffer, in, out);
     saveArtifact("list_dark_tall_rows");
