@@ -32,12 +32,20 @@ TEST(Bars, RegisterAddsTheFolderAndClicksNavigate) {
     std::wstring folderData = readUtf16File(f.box.file(L"Tarvelo_FolderData.ini"));
     EXPECT_NE(folderData.find(L"Folder_01=C:\\\r\n"), std::wstring::npos);
 
-    // Register (left half of the button row) adds the current folder.
-    clickAt(side, 30, 25);
-    ASSERT_TRUE(waitUntil([&] {
+    // Register (left half of the button row) adds the current folder. A
+    // click that lands while a periodic job holds the window busy is dropped
+    // by design, so a second click is allowed; registering twice changes
+    // nothing.
+    auto registered = [&] {
         folderData = readUtf16File(f.box.file(L"Tarvelo_FolderData.ini"));
         return folderData.find(L"=" + f.data + L"\\\r\n") != std::wstring::npos;
-    }, 5s));
+    };
+    clickAt(side, 30, 25);
+    if (!waitUntil(registered, 4s)) {
+        screenshot(app.mainWindow(), L"bars-register-first-click");
+        clickAt(side, 30, 25);
+    }
+    ASSERT_TRUE(waitUntil(registered, 5s)) << ::testing::PrintToString(folderData);
     std::this_thread::sleep_for(400ms);
     screenshot(app.mainWindow(), L"bars-registered");
 
