@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <thread>
 
@@ -234,6 +235,60 @@ TEST_F(FolderBrowserTest, BoxNotOfferedShowsTheRememberedStateDisabledAndStoresN
     EXPECT_EQ(r.path, folder);
     EXPECT_TRUE(r.searchSubFolders);
     EXPECT_TRUE(settings.writeOrder.empty());
+}
+
+TEST_F(FolderBrowserTest, StartFolderThatIsNotReadyAtOpeningIsSelectedOnceItIs) {
+    // The first request cannot take (the folder is not there yet, as when
+    // the tree is still filling); the picker asks again and lands on it.
+    ASSERT_TRUE(RemoveDirectoryW(folder.c_str()));
+    std::thread maker([&] {
+        Sleep(800);
+        CreateDirectoryW(folder.c_str(), nullptr);
+    });
+    PickerSeen seen;
+    const BrowseResult r = run(true, BoxAction::leave, CloseWith::ok, seen);
+    maker.join();
+    ASSERT_TRUE(seen.box);
+    EXPECT_TRUE(seen.initialFolderSelected);
+    EXPECT_EQ(r.code, kBrowseChosen);
+    EXPECT_EQ(r.path, folder);
+}
+
+TEST_F(FolderBrowserTest, OnceTheUserMovesInTheTreeTheStartFolderIsNotForcedBack) {
+    ASSERT_TRUE(RemoveDirectoryW(folder.c_str()));
+    const DWORD self = GetCurrentThreadId();
+    std::wstring labelAfterClick, labelAtEnd;
+    std::thread driver([&] {
+        HWND picker = nullptr;
+        for (int i = 0; i < 400; ++i) {
+            picker = findDialogOf(self);
+            if (picker && GetDlgItem(picker, kSubFolderCheckBoxId)) break;
+            Sleep(50);
+        }
+        HWND tree = picker ? FindWindowExW(picker, nullptr, WC_TREEVIEWW, nullptr) : nullptr;
+        if (tree) {
+            // A click on the tree's first item, as the user's would be (the
+            // release is queued first: the tree waits for it after a press).
+            RECT rc{};
+            const auto root = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+            std::memcpy(&rc, &root, sizeof(root));  // the item goes in, its rectangle comes out
+            SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rc));
+            const LPARAM at = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+            PostMessageW(tree, WM_LBUTTONUP, 0, at);
+            SendMessageW(tree, WM_LBUTTONDOWN, MK_LBUTTON, at);
+            Sleep(200);
+            labelAfterClick = selectedTreeLabel(picker);
+            CreateDirectoryW(folder.c_str(), nullptr);
+            Sleep(1500);  // several chances to ask again
+            labelAtEnd = selectedTreeLabel(picker);
+        }
+        if (picker) PostMessageW(picker, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    browseForFolder(nullptr, folder, true, settings);
+    driver.join();
+    ASSERT_FALSE(labelAfterClick.empty());
+    EXPECT_EQ(labelAtEnd, labelAfterClick);
+    EXPECT_NE(labelAtEnd, folder.substr(folder.find_last_of(L'\\') + 1));
 }
 
 TEST_F(FolderBrowserTest, ADriveRootKeepsItsBackslash) {

@@ -60,13 +60,73 @@ std::wstring pathOfIdList(PCIDLIST_ABSOLUTE pidl) {
     return {};
 }
 
+// While the picker's tree is still filling or refreshing, selecting the
+// start folder can fail, or the selection can slip to a neighbour when the
+// tree rebuilds a branch. Until the user touches the tree, the start folder
+// is asked for again every this many ticks (about half a second), for up to
+// half a minute.
+constexpr int kReselectEveryTicks = 16;
+constexpr int kReselectAttempts = 60;
+constexpr UINT_PTR kTreeSubclassId = 2;
+
 // State of one open picker.
 struct BrowseSession {
     std::wstring initialFolder;
     bool offerSubFolders = false;
     bool searchSubFolders = false;
     HWND box = nullptr;
+    std::wstring selected;  // the tree's current selection, as reported
+    bool userActed = false;
+    int reselectsLeft = kReselectAttempts;
+    int ticks = 0;
 };
+
+bool sameFolderPath(const std::wstring& a, const std::wstring& b) {
+    const std::wstring x = withoutTrailingBackslash(a);
+    const std::wstring y = withoutTrailingBackslash(b);
+    return ::CompareStringOrdinal(x.c_str(), static_cast<int>(x.size()), y.c_str(), static_cast<int>(y.size()),
+                                  TRUE) == CSTR_EQUAL;
+}
+
+void reselectIfNeeded(HWND picker, BrowseSession& s) {
+    if (s.userActed || s.reselectsLeft <= 0 || s.initialFolder.empty()) return;
+    if (++s.ticks % kReselectEveryTicks != 0) return;
+    --s.reselectsLeft;
+    if (!s.selected.empty() && sameFolderPath(s.selected, s.initialFolder)) return;
+    ::SendMessageW(picker, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(s.initialFolder.c_str()));
+}
+
+// Notes the user's own clicks and keys in the tree, after which the picker
+// never moves the selection again.
+LRESULT CALLBACK treeSubclassProc(HWND tree, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                  DWORD_PTR ref) {
+    auto& s = *reinterpret_cast<BrowseSession*>(ref);
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_KEYDOWN:
+    case WM_CHAR:
+        s.userActed = true;
+        break;
+    case WM_NCDESTROY:
+        ::RemoveWindowSubclass(tree, treeSubclassProc, id);
+        break;
+    default:
+        break;
+    }
+    return ::DefSubclassProc(tree, msg, wParam, lParam);
+}
+
+BOOL CALLBACK watchTree(HWND child, LPARAM ref) {
+    wchar_t cls[32] = {};
+    ::GetClassNameW(child, cls, 32);
+    if (::lstrcmpiW(cls, WC_TREEVIEWW) == 0) {
+        ::SetWindowSubclass(child, treeSubclassProc, kTreeSubclassId, static_cast<DWORD_PTR>(ref));
+        return FALSE;
+    }
+    return TRUE;
+}
 
 void readBox(BrowseSession& s) {
     if (s.box && s.offerSubFolders)
@@ -88,6 +148,7 @@ LRESULT CALLBACK pickerSubclassProc(HWND picker, UINT msg, WPARAM wParam, LPARAM
         if (wParam == kSubFolderTimerId) {
             readBox(s);
             if (s.box) raiseBox(s.box);
+            reselectIfNeeded(picker, s);
             return 0;
         }
         break;
@@ -132,12 +193,17 @@ void addCheckBox(HWND picker, BrowseSession& s) {
     raiseBox(s.box);
 }
 
-int CALLBACK browseCallback(HWND picker, UINT msg, LPARAM, LPARAM data) {
-    if (msg != BFFM_INITIALIZED) return 0;
+int CALLBACK browseCallback(HWND picker, UINT msg, LPARAM param, LPARAM data) {
     auto& s = *reinterpret_cast<BrowseSession*>(data);
+    if (msg == BFFM_SELCHANGED) {
+        s.selected = pathOfIdList(reinterpret_cast<PCIDLIST_ABSOLUTE>(param));
+        return 0;
+    }
+    if (msg != BFFM_INITIALIZED) return 0;
     if (!s.initialFolder.empty())
         ::SendMessageW(picker, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(s.initialFolder.c_str()));
     addCheckBox(picker, s);
+    ::EnumChildWindows(picker, watchTree, reinterpret_cast<LPARAM>(&s));
     if (::SetWindowSubclass(picker, pickerSubclassProc, kPickerSubclassId, reinterpret_cast<DWORD_PTR>(&s)))
         ::SetTimer(picker, kSubFolderTimerId, kSubFolderTimerMs, nullptr);
     return 0;
