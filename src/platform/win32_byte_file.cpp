@@ -48,6 +48,23 @@ bool writeAllTo(HANDLE file, std::span<const std::uint8_t> bytes) {
     return FlushFileBuffers(file) != 0;
 }
 
+constexpr int kSwapAttempts = 20;
+constexpr DWORD kSwapRetryMs = 25;
+
+// Refusals that pass once another program closes the file.
+bool isMomentaryRefusal(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED ||
+           error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+}
+
+// Whether the target may be replaced now: nobody holds it without sharing
+// its deletion.
+bool swappable(const std::wstring& target) {
+    UniqueKernelHandle probe(CreateFileW(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return static_cast<bool>(probe);
+}
+
 // A name beside the target no other writer uses at the same time.
 std::wstring temporaryNameFor(const std::wstring& target) {
     static std::atomic<unsigned> counter{0};
@@ -111,18 +128,30 @@ bool Win32ByteFileSystem::writeAll(const std::wstring& path, std::span<const std
     }
 
     bool replaced = false;
-    if (targetExists) {
-        // Keeps the old file's attributes and security on the new content.
-        replaced = ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
-                                REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
-        // The old file is gone but the new one was not renamed: finish the job.
-        if (!replaced && GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT) {
+    // Another program (a virus scanner, an indexer, a backup) may hold the
+    // file open for a moment; the swap is tried again before giving up.
+    for (int attempt = 0; attempt < kSwapAttempts && !replaced; ++attempt) {
+        if (attempt > 0) Sleep(kSwapRetryMs);
+        if (targetExists && GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
+            // Asked first: some systems leave a stray backup file beside the
+            // target when the swap itself is refused.
+            if (!swappable(target)) {
+                if (isMomentaryRefusal(GetLastError())) continue;
+                break;
+            }
+            // Keeps the old file's attributes and security on the new content.
+            replaced = ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
+                                    REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
+            // The old file is gone but the new one was not renamed: finish the job.
+            if (!replaced && GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT) {
+                replaced = MoveFileExW(temporary.c_str(), target.c_str(),
+                                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+            }
+        } else {
             replaced = MoveFileExW(temporary.c_str(), target.c_str(),
                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
         }
-    } else {
-        replaced = MoveFileExW(temporary.c_str(), target.c_str(),
-                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+        if (!replaced && !isMomentaryRefusal(GetLastError())) break;
     }
     if (!replaced) DeleteFileW(temporary.c_str());
     return replaced;

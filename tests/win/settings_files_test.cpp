@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 
 #include "common/utf16le.h"
 #include "platform/private_profile_store.h"
@@ -137,6 +138,45 @@ TEST_F(SettingsFilesTest, ReadOnlyDataFileIsLeftAsItWas) {
     EXPECT_EQ(bytesOf(path), before);
     EXPECT_EQ(store.read(L"FolderData", L"Folder_01"), L"C:\\");
     EXPECT_EQ(listing(dir).size(), 1u);
+}
+
+// A reader that does not share deletion, as some scanners and editors open
+// files: the swap of a new version is refused while it holds the file.
+HANDLE holdOpen(const std::wstring& path) {
+    return CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+TEST_F(SettingsFilesTest, AFileHeldOpenForAMomentIsStillReplaced) {
+    Win32ByteFileSystem fs;
+    shell::SectionFileStore store(fs, dir + L"Tarvelo.exe");
+    ASSERT_TRUE(store.write(L"FolderData", L"Folder_01", L"C:\\"));
+    const std::wstring path = dir + L"Tarvelo_FolderData.ini";
+    HANDLE held = holdOpen(path);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::thread closer([held] {
+        Sleep(150);
+        CloseHandle(held);
+    });
+    EXPECT_TRUE(store.write(L"FolderData", L"Folder_02", L"D:\\"));
+    closer.join();
+    EXPECT_EQ(store.read(L"FolderData", L"Folder_01"), L"C:\\");
+    EXPECT_EQ(store.read(L"FolderData", L"Folder_02"), L"D:\\");
+    EXPECT_EQ(listing(dir).size(), 1u);
+}
+
+TEST_F(SettingsFilesTest, AFileHeldOpenThroughoutIsLeftAsItWasAndTheFailureReported) {
+    Win32ByteFileSystem fs;
+    shell::SectionFileStore store(fs, dir + L"Tarvelo.exe");
+    ASSERT_TRUE(store.write(L"FolderData", L"Folder_01", L"C:\\"));
+    const std::wstring path = dir + L"Tarvelo_FolderData.ini";
+    const auto before = bytesOf(path);
+    HANDLE held = holdOpen(path);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(store.write(L"FolderData", L"Folder_02", L"D:\\"));
+    CloseHandle(held);
+    EXPECT_EQ(bytesOf(path), before);
+    EXPECT_EQ(listing(dir).size(), 1u);  // no temporary file left behind
 }
 
 TEST_F(SettingsFilesTest, FolderInTheWayIsLeftAsItWas) {
