@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <thread>
 
@@ -257,7 +256,7 @@ TEST_F(FolderBrowserTest, StartFolderThatIsNotReadyAtOpeningIsSelectedOnceItIs) 
 TEST_F(FolderBrowserTest, OnceTheUserMovesInTheTreeTheStartFolderIsNotForcedBack) {
     ASSERT_TRUE(RemoveDirectoryW(folder.c_str()));
     const DWORD self = GetCurrentThreadId();
-    std::wstring labelAfterClick, labelAtEnd;
+    std::wstring labelChosen, labelAtEnd;
     std::thread driver([&] {
         HWND picker = nullptr;
         for (int i = 0; i < 400; ++i) {
@@ -267,17 +266,13 @@ TEST_F(FolderBrowserTest, OnceTheUserMovesInTheTreeTheStartFolderIsNotForcedBack
         }
         HWND tree = picker ? FindWindowExW(picker, nullptr, WC_TREEVIEWW, nullptr) : nullptr;
         if (tree) {
-            // A click on the tree's first item, as the user's would be (the
-            // release is queued first: the tree waits for it after a press).
-            RECT rc{};
-            const auto root = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-            std::memcpy(&rc, &root, sizeof(root));  // the item goes in, its rectangle comes out
-            SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rc));
-            const LPARAM at = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-            PostMessageW(tree, WM_LBUTTONUP, 0, at);
-            SendMessageW(tree, WM_LBUTTONDOWN, MK_LBUTTON, at);
-            Sleep(200);
-            labelAfterClick = selectedTreeLabel(picker);
+            // The user's key in the tree (Home, which finds no selection to
+            // move yet), then the item they settle on: the tree's first.
+            SendMessageW(tree, WM_KEYDOWN, VK_HOME, 0);
+            SendMessageW(tree, WM_KEYUP, VK_HOME, 0);
+            const LPARAM root = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+            SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, root);
+            labelChosen = selectedTreeLabel(picker);
             CreateDirectoryW(folder.c_str(), nullptr);
             Sleep(1500);  // several chances to ask again
             labelAtEnd = selectedTreeLabel(picker);
@@ -286,8 +281,8 @@ TEST_F(FolderBrowserTest, OnceTheUserMovesInTheTreeTheStartFolderIsNotForcedBack
     });
     browseForFolder(nullptr, folder, true, settings);
     driver.join();
-    ASSERT_FALSE(labelAfterClick.empty());
-    EXPECT_EQ(labelAtEnd, labelAfterClick);
+    ASSERT_FALSE(labelChosen.empty());
+    EXPECT_EQ(labelAtEnd, labelChosen);
     EXPECT_NE(labelAtEnd, folder.substr(folder.find_last_of(L'\\') + 1));
 }
 
