@@ -97,7 +97,7 @@ void reselectIfNeeded(HWND picker, BrowseSession& s) {
 }
 
 // Notes the user's own clicks and keys in the tree, after which the picker
-// never moves the selection again.
+// never moves the selection again (its buttons count too, see below).
 LRESULT CALLBACK treeSubclassProc(HWND tree, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                   DWORD_PTR ref) {
     auto& s = *reinterpret_cast<BrowseSession*>(ref);
@@ -159,6 +159,8 @@ LRESULT CALLBACK pickerSubclassProc(HWND picker, UINT msg, WPARAM wParam, LPARAM
             readBox(s);
             return 0;
         }
+        // The picker's own buttons ("Make New Folder" selects what it makes).
+        if (HIWORD(wParam) == BN_CLICKED && lParam != 0) s.userActed = true;
         break;
     case WM_DESTROY:
         // The last state counts even when the box was clicked after the
