@@ -1,5 +1,6 @@
 #include "shell/window_placement.h"
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cstdint>
@@ -97,6 +98,16 @@ PlacementRect pullBackOnScreen(const PlacementRect& restored, int screenWidth, i
     const std::int64_t dy = top - restored.top;
     return {saturate(left), saturate(top), saturate(restored.right + dx),
             saturate(restored.bottom + dy)};
+}
+
+PlacementRect fitIntoWorkArea(const PlacementRect& window, const PlacementRect& work) {
+    const int workWidth = std::max(0, work.right - work.left);
+    const int workHeight = std::max(0, work.bottom - work.top);
+    const int width = std::min(std::max(0, window.right - window.left), workWidth);
+    const int height = std::min(std::max(0, window.bottom - window.top), workHeight);
+    const int left = std::clamp(window.left, work.left, work.right - width);
+    const int top = std::clamp(window.top, work.top, work.bottom - height);
+    return {left, top, left + width, top + height};
 }
 
 }  // namespace tarvelo::shell

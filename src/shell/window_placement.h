@@ -46,4 +46,9 @@ std::wstring formatPosition(const WindowPlacementValues& values);
 PlacementRect pullBackOnScreen(const PlacementRect& restored, int screenWidth, int screenHeight,
                                int monitorCount);
 
+// A first window (no stored placement) made to fit the work area of its
+// monitor: shrunk where it is larger, then moved inside. A large dialog at a
+// high DPI setting on a small screen would otherwise open past its edges.
+PlacementRect fitIntoWorkArea(const PlacementRect& window, const PlacementRect& work);
+
 }  // namespace tarvelo::shell

@@ -76,5 +76,26 @@ TEST(Position, SeveralMonitorsKeepTheStoredRectangle) {
     EXPECT_EQ(pullBackOnScreen(far, 1920, 1080, 1), (PlacementRect{1870, 0, 2670, 600}));
 }
 
+TEST(FirstPlacement, FitsIntoTheWorkArea) {
+    const PlacementRect work{0, 0, 1280, 760};  // task bar below
+    const struct {
+        const char* name;
+        PlacementRect window;
+        PlacementRect expected;
+    } cases[] = {
+        {"fits already", {100, 50, 1134, 654}, {100, 50, 1134, 654}},
+        {"too wide and tall: the whole area", {0, 0, 1551, 906}, {0, 0, 1280, 760}},
+        {"too wide only, moved in", {200, 30, 1751, 630}, {0, 30, 1280, 630}},
+        {"past the right and bottom edges", {900, 500, 1900, 1000}, {280, 260, 1280, 760}},
+        {"above and left of the area", {-300, -40, 700, 560}, {0, 0, 1000, 600}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(fitIntoWorkArea(c.window, work), c.expected);
+    }
+    // A work area that does not start at 0 (a second monitor on the left).
+    EXPECT_EQ(fitIntoWorkArea({-1000, 0, 600, 900}, {-1920, 0, 0, 1040}), (PlacementRect{-1600, 0, 0, 900}));
+}
+
 }  // namespace
 }  // namespace tarvelo::shell

@@ -306,6 +306,21 @@ void MainWindow::applyStoredPlacement() {
         if (settings_.isZoomed) ShowWindow(hwnd_, SW_MAXIMIZE);
         SetWindowPos(hwnd_, settings_.windowTopMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+        return;
+    }
+    RECT r{};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetWindowRect(hwnd_, &r) ||
+        !GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        return;
+    }
+    const PlacementRect current{r.left, r.top, r.right, r.bottom};
+    const RECT& w = monitor.rcWork;
+    const PlacementRect fitted = fitIntoWorkArea(current, {w.left, w.top, w.right, w.bottom});
+    if (!(fitted == current)) {
+        SetWindowPos(hwnd_, nullptr, fitted.left, fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
