@@ -19,20 +19,17 @@ bool isHGlobalContent(const FORMATETC& f) {
     return (f.tymed & TYMED_HGLOBAL) != 0 && f.dwAspect == DVASPECT_CONTENT;
 }
 
-class FileDataObject final : public IDataObject {
+// IUnknown for an object that offers one interface and lives on the heap
+// until its last reference goes.
+template <class Interface, const IID& kInterfaceId>
+class RefCounted : public Interface {
 public:
-    FileDataObject(std::vector<std::uint8_t> block, DWORD preferredEffect)
-        : block_(std::move(block)), preferredEffect_(preferredEffect) {
-        ++liveObjects;
-    }
-    ~FileDataObject() { --liveObjects; }
-    FileDataObject(const FileDataObject&) = delete;
-    FileDataObject& operator=(const FileDataObject&) = delete;
+    virtual ~RefCounted() = default;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
         if (!out) return E_POINTER;
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDataObject)) {
-            *out = static_cast<IDataObject*>(this);
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, kInterfaceId)) {
+            *out = static_cast<Interface*>(this);
             AddRef();
             return S_OK;
         }
@@ -45,6 +42,20 @@ public:
         if (left == 0) delete this;
         return left;
     }
+
+private:
+    std::atomic<ULONG> refs_{1};
+};
+
+class FileDataObject final : public RefCounted<IDataObject, IID_IDataObject> {
+public:
+    FileDataObject(std::vector<std::uint8_t> block, DWORD preferredEffect)
+        : block_(std::move(block)), preferredEffect_(preferredEffect) {
+        ++liveObjects;
+    }
+    ~FileDataObject() { --liveObjects; }
+    FileDataObject(const FileDataObject&) = delete;
+    FileDataObject& operator=(const FileDataObject&) = delete;
 
     HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
         if (!format || !medium) return E_INVALIDARG;
@@ -104,34 +115,16 @@ public:
     HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
 
 private:
-    std::atomic<ULONG> refs_{1};
     std::vector<std::uint8_t> block_;
     DWORD preferredEffect_;
 };
 
-class FileDropSource final : public IDropSource {
+class FileDropSource final : public RefCounted<IDropSource, IID_IDropSource> {
 public:
     FileDropSource() { ++liveObjects; }
     ~FileDropSource() { --liveObjects; }
     FileDropSource(const FileDropSource&) = delete;
     FileDropSource& operator=(const FileDropSource&) = delete;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-        if (!out) return E_POINTER;
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDropSource)) {
-            *out = static_cast<IDropSource*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --refs_;
-        if (left == 0) delete this;
-        return left;
-    }
 
     HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escapePressed, DWORD keyState) override {
         if (escapePressed) return DRAGDROP_S_CANCEL;
@@ -139,9 +132,6 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
-
-private:
-    std::atomic<ULONG> refs_{1};
 };
 
 // Releases one COM reference at scope end.
