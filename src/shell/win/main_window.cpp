@@ -275,6 +275,7 @@ void MainWindow::onInitDialog() {
         p.confirmedFontSize = settings_.font.size;
     }
     initBars();
+    registerCommands();
     DragAcceptFiles(p.list, TRUE);
     p.navigator.watch().start();
 

@@ -16,6 +16,7 @@
 #include "filelist/win/navigator.h"
 #include "platform/unique_handle.h"
 #include "shell/app_settings.h"
+#include "shell/command_table.h"
 #include "shell/layout.h"
 #include "shell/win/app_context.h"
 
@@ -63,6 +64,13 @@ public:
 
     ListView view() const override;
     bool listingComplete() const;
+
+    // The owners of the command ids: each subsystem adds its rows once the
+    // window exists (main_window_routes.cpp); onCommand only dispatches.
+    CommandTable& commands() { return commands_; }
+    MainWindowParts& parts() { return *parts_; }
+    // Draws the list into its back buffer and shows it.
+    void refreshList() { paintList(); }
 
 private:
     static INT_PTR CALLBACK dialogProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
@@ -114,7 +122,10 @@ private:
     void onDropFiles(HDROP drop);
     filelist::FreeSpaceLookup freeSpaceLookup() const;
 
+    // Fills the command table (main_window_routes.cpp).
+    void registerCommands();
     // Navigation and selection commands (main_window_commands.cpp).
+    void registerListCommands();
     void onStartFolderTimer();
     void onLoadProgressTimer();
     void onWatchAndDrivesTimer();
@@ -156,6 +167,7 @@ private:
     HACCEL accelerators_ = nullptr;  // resource-owned, freed with the module
     ULONG_PTR gdiplusToken_ = 0;
     std::unique_ptr<MainWindowParts> parts_;
+    CommandTable commands_;
 };
 
 }  // namespace tarvelo::shell::win

@@ -16,65 +16,63 @@ namespace tarvelo::shell::win {
 
 
 void MainWindow::onCommand(int id) {
+    // Ids whose rooms are not built yet have no owner and do nothing.
+    commands_.dispatch(id);
+}
+
+void MainWindow::registerListCommands() {
     MainWindowParts& p = *parts_;
     filelist::FolderListing& listing = p.listing;
     filelist::win::Navigator& nav = p.navigator;
-    const RunFlags& flags = runFlags();
-    const bool listingIdle = flags.listingThread == 0;
+    CommandTable& t = commands_;
+    const auto listingIdle = [] { return runFlags().listingThread == 0; };
 
-    switch (id) {
-    case IDM_EXIT:
-    case IDCANCEL:
-        PostMessageW(hwnd_, WM_CLOSE, 0, 0);
-        return;
-    case IDM_RELOAD:
+    const auto close = [this](int) { PostMessageW(hwnd_, WM_CLOSE, 0, 0); };
+    t.add(IDM_EXIT, close);
+    t.add(IDCANCEL, close);
+    t.add(IDM_RELOAD, [this, &nav](int) {
         if (guardAllows()) runModal([&] { nav.reload(); });
-        return;
-    case IDM_PARENT_FOLDER:
+    });
+    t.add(IDM_PARENT_FOLDER, [this, &nav](int) {
         if (guardAllows()) runModal([&] { nav.parentFolder(); });
-        return;
-    case IDM_SELECT_FOLDER:
+    });
+    t.add(IDM_SELECT_FOLDER, [this, &listing](int) {
         if (guardAllows() && listing.filledCount() == listing.enumeratedCount()) selectFolder();
-        return;
-    case IDM_SHORTCUT_FOLDER:
+    });
+    t.add(IDM_SHORTCUT_FOLDER, [this, &p, &nav](int) {
         if (guardAllows()) runModal([&] { nav.shortcutFolder(p.shortcutFolder); });
-        return;
-    case IDM_SELECT_ALL:
-        if (listingIdle && !flags.uiBusy && listing.isComplete()) {
+    });
+    t.add(IDM_SELECT_ALL, [this, &listing, listingIdle](int) {
+        if (listingIdle() && !runFlags().uiBusy && listing.isComplete()) {
             listing.selectAll();
             paintList();
         }
-        return;
-    case IDM_CLEAR_ALL:
-        if (listingIdle && listing.isComplete()) {
+    });
+    t.add(IDM_CLEAR_ALL, [this, &listing, listingIdle](int) {
+        if (listingIdle() && listing.isComplete()) {
             listing.clearSelection();
             paintList();
         }
-        return;
-    case IDM_SELECT_REVERSE:
-        if (listingIdle && listing.isComplete()) {
+    });
+    t.add(IDM_SELECT_REVERSE, [this, &listing, listingIdle](int) {
+        if (listingIdle() && listing.isComplete()) {
             listing.reverseSelection();
             paintList();
         }
-        return;
-    case IDM_COPY_FILENAME:
-    case IDM_COPY_FULLPATH:
-        if (listingIdle && listing.isComplete()) copyListText(id == IDM_COPY_FULLPATH);
-        return;
-    default:
-        break;
-    }
-    if (id >= IDM_DRIVE_FIRST && id <= IDM_DRIVE_LAST) {
+    });
+    const auto copyText = [this, &listing, listingIdle](int id) {
+        if (listingIdle() && listing.isComplete()) copyListText(id == IDM_COPY_FULLPATH);
+    };
+    t.add(IDM_COPY_FILENAME, copyText);
+    t.add(IDM_COPY_FULLPATH, copyText);
+    t.add(IDM_DRIVE_FIRST, IDM_DRIVE_LAST, [this, &nav](int id) {
         if (!guardAllows()) return;
         const int drive = id - IDM_SHORTCUT_FOLDER;
         runModal([&] { nav.drive(drive, driveRootFor(drive)); });
-        return;
-    }
-    if (id >= IDM_SIDEBAR_FIRST && id <= IDM_SIDEBAR_LAST) {
+    });
+    t.add(IDM_SIDEBAR_FIRST, IDM_SIDEBAR_LAST, [this](int id) {
         if (guardAllows()) gotoSideBarFolder(id - IDM_SIDEBAR_FIRST);
-        return;
-    }
-    // Commands whose rooms are not built yet do nothing.
+    });
 }
 
 void MainWindow::copyListText(bool fullPaths) {

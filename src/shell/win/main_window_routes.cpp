@@ -1,0 +1,12 @@
+// Where every subsystem's commands join the main window's table. A new room
+// adds one call here; the main window itself never grows a switch.
+#include "shell/win/main_window.h"
+#include "shell/win/main_window_parts.h"
+
+namespace tarvelo::shell::win {
+
+void MainWindow::registerCommands() {
+    registerListCommands();
+}
+
+}  // namespace tarvelo::shell::win
