@@ -22,10 +22,13 @@ std::u16string decodeUtf16le(std::span<const std::uint8_t> bytes) {
 }
 
 void appendUtf16le(std::vector<std::uint8_t>& out, std::u16string_view units) {
-    out.reserve(out.size() + units.size() * 2);
+    // resize, not an exact reserve: called once per line, an exact reserve
+    // would copy the whole buffer every time and make a rewrite quadratic.
+    size_t at = out.size();
+    out.resize(at + units.size() * 2);
     for (char16_t u : units) {
-        out.push_back(static_cast<std::uint8_t>(u & 0xFF));
-        out.push_back(static_cast<std::uint8_t>((u >> 8) & 0xFF));
+        out[at++] = static_cast<std::uint8_t>(u & 0xFF);
+        out[at++] = static_cast<std::uint8_t>((u >> 8) & 0xFF);
     }
 }
 

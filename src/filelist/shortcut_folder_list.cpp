@@ -95,14 +95,38 @@ void ShortcutFolderList::clearPositions() {
     positions_.fill(ShortcutPosition{});
 }
 
-void ShortcutFolderList::loadShortcutFolders(const shell::SectionFileStore& store) {
+namespace {
+
+std::vector<std::wstring> allShortcutKeys() {
+    std::vector<std::wstring> keys;
+    keys.reserve(kShortcutSlots);
+    for (int slot = 0; slot < kShortcutSlots; ++slot) keys.push_back(shortcutKey(slot));
+    return keys;
+}
+
+}  // namespace
+
+shell::DataFileState ShortcutFolderList::loadShortcutFolders(const shell::SectionFileStore& store) {
+    const shell::SectionValues got = store.readMany(kFolderDataSection, allShortcutKeys());
     std::vector<std::wstring> loaded;
-    for (int slot = 0; slot < kShortcutSlots; ++slot) {
-        std::wstring folder = normaliseShortcutPath(store.read(kFolderDataSection, shortcutKey(slot)));
+    for (const std::wstring& value : got.values) {
+        std::wstring folder = normaliseShortcutPath(value);
         if (!folder.empty()) loaded.push_back(std::move(folder));
     }
+    // An unreadable file is not an empty list: nothing from memory may be
+    // written over it in this run.
+    readOnly_ = got.state == shell::DataFileState::Unreadable;
     replaceAll(std::move(loaded));
     clearPositions();
+    return got.state;
+}
+
+bool ShortcutFolderList::refusedAsReadOnly(shell::SectionFileStore& store) const {
+    if (!readOnly_ && !store.isReadOnly(kFolderDataSection)) return false;
+    // The store refuses the write and keeps the note for the user.
+    const shell::SectionFileStore::KeyValue probe{shortcutKey(0), std::wstring()};
+    store.writeMany(kFolderDataSection, std::span(&probe, 1));
+    return true;
 }
 
 bool ShortcutFolderList::saveShortcutFolders(shell::SectionFileStore& store) const {
@@ -119,7 +143,29 @@ bool ShortcutFolderList::saveShortcutFolders(shell::SectionFileStore& store) con
 
 bool ShortcutFolderList::seedIfFirstStart(shell::SectionFileStore& store,
                                           const std::vector<std::wstring>& driveRoots) {
-    if (!store.read(kFolderDataSection, shortcutKey(0)).empty()) return false;
+    const shell::SectionValues got = store.readMany(kFolderDataSection, allShortcutKeys());
+    if (got.state == shell::DataFileState::Unreadable) {
+        readOnly_ = true;
+        return false;
+    }
+    // Only a list with no entry at all is a first start: a hand-edited file
+    // whose first key is empty still holds the user's folders.
+    for (const std::wstring& value : got.values) {
+        if (!normaliseShortcutPath(value).empty()) return false;
+    }
+    std::vector<std::wstring> roots;
+    for (const std::wstring& root : driveRoots) {
+        std::wstring folder = normaliseShortcutPath(root);
+        if (!folder.empty()) roots.push_back(std::move(folder));
+    }
+    replaceAll(std::move(roots));
+    clearPositions();
+    saveShortcutFolders(store);
+    return true;
+}
+
+bool ShortcutFolderList::loadOrSeed(shell::SectionFileStore& store, const std::vector<std::wstring>& driveRoots) {
+    if (loadShortcutFolders(store) == shell::DataFileState::Unreadable || count() > 0) return false;
     std::vector<std::wstring> roots;
     for (const std::wstring& root : driveRoots) {
         std::wstring folder = normaliseShortcutPath(root);
@@ -133,7 +179,7 @@ bool ShortcutFolderList::seedIfFirstStart(shell::SectionFileStore& store,
 
 bool ShortcutFolderList::registerCurrentFolder(std::wstring_view currentFolder, shell::SectionFileStore& store) {
     std::wstring folder = normaliseShortcutPath(currentFolder);
-    if (folder.empty()) return false;
+    if (folder.empty() || refusedAsReadOnly(store)) return false;
     std::vector<std::wstring> next = folders_;
     if (auto it = std::find(next.begin(), next.end(), folder); it != next.end()) next.erase(it);
     next.push_back(std::move(folder));
@@ -143,6 +189,7 @@ bool ShortcutFolderList::registerCurrentFolder(std::wstring_view currentFolder, 
 
 bool ShortcutFolderList::releaseCurrentFolder(std::wstring_view currentFolder, shell::SectionFileStore& store) {
     const std::wstring folder = normaliseShortcutPath(currentFolder);
+    if (refusedAsReadOnly(store)) return false;
     std::vector<std::wstring> next = folders_;
     if (auto it = std::find(next.begin(), next.end(), folder); it != next.end()) next.erase(it);
     replaceAll(std::move(next));

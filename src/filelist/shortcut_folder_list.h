@@ -55,16 +55,24 @@ public:
     // Entry n, or an empty text when there is none.
     std::wstring_view at(int n) const;
 
-    // Reads the 100 keys, keeps the non-empty ones in normal form, sorts,
-    // and forgets the position memory.
-    void loadShortcutFolders(const shell::SectionFileStore& store);
+    // Reads the 100 keys (one read of the file), keeps the non-empty ones in
+    // normal form, sorts, and forgets the position memory. A file that exists
+    // but cannot be read leaves the list empty and read-only for the run.
+    shell::DataFileState loadShortcutFolders(const shell::SectionFileStore& store);
     // Writes all 100 keys: the first 100 entries, then empty values. False
     // when a write failed.
     bool saveShortcutFolders(shell::SectionFileStore& store) const;
 
-    // First start: when Folder_01 is empty the list becomes the given drive
-    // roots (in the order given) and is saved. True when it seeded.
+    // First start: when the file holds no entry at all (or is missing) the
+    // list becomes the given drive roots (in the order given) and is saved.
+    // True when it seeded. An unreadable file is never seeded.
     bool seedIfFirstStart(shell::SectionFileStore& store, const std::vector<std::wstring>& driveRoots);
+    // Start-up in one read: load, and seed when there was nothing to load.
+    bool loadOrSeed(shell::SectionFileStore& store, const std::vector<std::wstring>& driveRoots);
+
+    // The list could not be read at start: changes are refused (false, the
+    // store notes the refusal so the user can be told once).
+    bool readOnly() const { return readOnly_; }
 
     // Register: the first equal entry goes, the folder is appended, the list
     // is sorted and saved. An empty folder changes nothing (false).
@@ -91,7 +99,11 @@ private:
     void replaceAll(std::vector<std::wstring> folders);
     void clearPositions();
 
+    // Refuses a change while the list is read-only (see readOnly()).
+    bool refusedAsReadOnly(shell::SectionFileStore& store) const;
+
     std::vector<std::wstring> folders_;
+    bool readOnly_ = false;
     std::array<ShortcutPosition, kShortcutSlots> positions_{};
 };
 

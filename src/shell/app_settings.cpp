@@ -1,5 +1,7 @@
 #include "shell/app_settings.h"
 
+#include <algorithm>
+
 namespace tarvelo::shell {
 
 namespace {
@@ -46,23 +48,28 @@ void AppSettings::load(const IniStore& ini, UiLanguage lang) {
     for (const IntKey& key : kSavedSettingsKeys) {
         this->*key.field = ini.readInt(kSettings, key.name, defaults.*key.field);
     }
-    if (windowSplitBarPos <= 100) windowSplitBarPos = 100;
+    windowSplitBarPos = std::clamp(windowSplitBarPos, kMinSplitBarPos, kMaxSplitBarPos);
+    // Read as is, a huge value overflows the row-height arithmetic.
+    lineHeight = std::clamp(lineHeight, 0, kMaxLineHeight);
     if (alphaBlendLevel < 1) alphaBlendLevel = defaults.alphaBlendLevel;
 
     isZoomed = ini.readInt(kSettings, L"IsZoomed", defaults.isZoomed);
     position = parsePosition(ini.readString(kSettings, L"Position", L""));
 
-    font.size = ini.readInt(kFont, L"Size", defaults.font.size);
+    font.size = std::clamp(ini.readInt(kFont, L"Size", defaults.font.size), kMinFontSize, kMaxFontSize);
     font.weight = ini.readInt(kFont, L"Weight", defaults.font.weight);
     font.italic = ini.readInt(kFont, L"Italic", defaults.font.italic);
     font.faceName = ini.readString(kFont, L"FaceName", L"");
     if (font.faceName.empty()) font.faceName = defaultFaceName(lang);
 }
 
-void AppSettings::save(IniStore& ini, SectionFileStore& data,
-                       const AppSettingsSaveState& state) const {
-    data.write(kSaveData, L"CurrentFolder", state.currentFolder);
-    data.write(kSaveData, L"ShortCutFolder", state.shortCutFolder);
+bool saveSessionData(SectionFileStore& data, const AppSettingsSaveState& state) {
+    const SectionFileStore::KeyValue pairs[] = {{L"CurrentFolder", state.currentFolder},
+                                                {L"ShortCutFolder", state.shortCutFolder}};
+    return data.writeMany(kSaveData, pairs);
+}
+
+void AppSettings::save(IniStore& ini, const AppSettingsSaveState& state) const {
 
     for (const IntKey& key : kSavedSettingsKeys) {
         ini.writeInt(kSettings, key.name, this->*key.field);

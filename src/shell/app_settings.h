@@ -18,6 +18,14 @@ inline const wchar_t* defaultFaceName(UiLanguage lang) {
     return pick(lang, L"BIZ UDGothic", L"BIZ UDゴシック");
 }
 
+// Load clamps: what the file may say is limited to what the program can lay
+// out and draw (the wheel and the font dialog stay inside these too).
+inline constexpr int kMinSplitBarPos = 100;
+inline constexpr int kMaxSplitBarPos = 4000;  // the window narrows it further at layout
+inline constexpr int kMinFontSize = 6;
+inline constexpr int kMaxFontSize = 48;
+inline constexpr int kMaxLineHeight = 48;
+
 struct FontSettings {
     int size = 13;
     int weight = 400;
@@ -47,7 +55,7 @@ struct AppSettings {
     int windowDriveBar = 1;
     int windowSideBar = 1;
     int customScrollBar = 1;
-    int windowSplitBarPos = 200;  // 100 or less loads as 100
+    int windowSplitBarPos = 200;  // loads within kMinSplitBarPos..kMaxSplitBarPos
     int windowMenuBar = 1;
     int timestampFormat = 0;
     int viewMode = 1;
@@ -57,7 +65,7 @@ struct AppSettings {
     int toolTip = 1;
     int gridLine = 0;
     int magnification = 0;
-    int lineHeight = 0;
+    int lineHeight = 0;  // loads within 0..kMaxLineHeight
     int isZoomed = 0;
     std::optional<WindowPlacementValues> position;  // only when ten integers were stored
     FontSettings font;
@@ -65,12 +73,15 @@ struct AppSettings {
     // Reads every key with its default and applies the load rules.
     void load(const IniStore& ini, UiLanguage lang);
 
-    // Writes SaveData/CurrentFolder and ShortCutFolder to their data file,
-    // then the Settings keys, the Font keys, IsZoomed and (when known)
+    // Writes the Settings keys, the Font keys, IsZoomed and (when known)
     // Position, in that order. A maximised window's placement is stored
     // with the restore-to-maximised flag.
-    void save(IniStore& ini, SectionFileStore& data, const AppSettingsSaveState& state) const;
+    void save(IniStore& ini, const AppSettingsSaveState& state) const;
 };
+
+// SaveData/CurrentFolder and ShortCutFolder, in one rewrite of their data
+// file; written after the settings file, so neither depends on the other.
+bool saveSessionData(SectionFileStore& data, const AppSettingsSaveState& state);
 
 // Alpha of a translucent window at start: a fixed 208, whatever the level.
 // Nothing when WindowAlphaBlend is off.

@@ -1,11 +1,15 @@
 #include "shell/layout.h"
 
+#include <algorithm>
+
 namespace tarvelo::shell {
 
 namespace {
 int scaled(int px, int dpi) {
     if (dpi == 96 || dpi <= 0) return px;
-    return static_cast<int>((static_cast<int64_t>(px) * dpi + 48) / 96);
+    // 64-bit and saturated: the position comes from a user-editable file.
+    const int64_t v = (static_cast<int64_t>(px) * dpi + 48) / 96;
+    return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
 }
 }  // namespace
 
@@ -23,7 +27,11 @@ MainLayout computeLayout(const LayoutInput& in) {
     out.driveBarHeight = T;
     out.driveBar = {0, 0, W, T};
     if (in.sideBarOn) {
-        const int P = scaled(in.splitBarPos, in.dpi);
+        // The stored position is held inside the window, so the list keeps
+        // its minimum width and the split bar stays reachable.
+        const int most = W - S - gap - scaled(kMinListWidth, in.dpi);
+        const int least = 2 * gap + S;
+        const int P = std::max(least, std::min(scaled(in.splitBarPos, in.dpi), most));
         const int M = H - T;
         out.sideBarWidth = P;
         if (in.sideBarNeedsScroll) {
@@ -45,9 +53,10 @@ MainLayout computeLayout(const LayoutInput& in) {
     return out;
 }
 
-bool isOnSplitBar(int x, int y, const MainLayout& layout, int splitBarPos, int dpi) {
+bool isOnSplitBar(int x, int y, const MainLayout& layout, int dpi) {
     if (layout.splitBar.empty()) return false;
-    const int P = scaled(splitBarPos, dpi);
+    // Where the bar is drawn, which a narrow window may have moved.
+    const int P = layout.splitBar.x + layout.splitBar.width / 2;
     const int zone = scaled(3, dpi);
     return x >= P - zone && x <= P + zone && y >= layout.splitBar.y && y < layout.splitBar.bottom();
 }

@@ -50,6 +50,9 @@ inline constexpr int kMinClientWidth = 300;
 inline constexpr int kMinClientHeight = 150;
 
 // Split-bar hit zone: within 3 pixels either side of the split position.
-bool isOnSplitBar(int x, int y, const MainLayout& layout, int splitBarPos, int dpi);
+bool isOnSplitBar(int x, int y, const MainLayout& layout, int dpi);
+
+// The list never gets narrower than this (96-DPI pixels) for the side bar.
+inline constexpr int kMinListWidth = 100;
 
 }  // namespace tarvelo::shell

@@ -28,6 +28,11 @@ inline const wchar_t* forceTerminationText(UiLanguage l) {
 inline const wchar_t* menuBarItemText(UiLanguage l) {
     return pick(l, L"Menu Bar(&B)", L"メニューバー(&B)");
 }
+// A data file could not be read at start, so it is left untouched for the run.
+inline const wchar_t* dataFileReadOnlyText(UiLanguage l) {
+    return pick(l, L"A data file could not be read at start-up.\nChanges to it cannot be saved until Tarvelo is started again.",
+                L"起動時にデータファイルを読み込めませんでした。\nTarvelo を再起動するまで変更を保存できません。");
+}
 // Not localised: shown before the language matters.
 inline constexpr const wchar_t* kGdiplusMissingText = L"gdiplus.dll is not found.";
 

@@ -116,7 +116,10 @@ TEST(AppSettings, SaveWritesEveryKeyInOrder) {
     state.createdFaceName = L"IPAGothic";
     state.isZoomed = true;
     state.placement = WindowPlacementValues{0, 3, -1, -1, -8, -8, {10, 20, 810, 620}};
-    s.save(ini, data, state);
+    s.save(ini, state);
+    EXPECT_EQ(files.writes, 0);  // the data file is not the settings' business
+    ASSERT_TRUE(saveSessionData(data, state));
+    EXPECT_EQ(files.writes, 1);  // both keys in one rewrite
 
     const wchar_t* expectedOrder[][2] = {
         {L"Settings", L"WindowTopMost"},   {L"Settings", L"WindowAlphaBlend"},
@@ -158,15 +161,46 @@ TEST(AppSettings, SaveWritesEveryKeyInOrder) {
 
 TEST(AppSettings, SaveWithoutPlacementOrCreatedFaceKeepsWhatIsKnown) {
     testing::FakeIniStore ini;
-    testing::FakeByteFileSystem files;
-    SectionFileStore data(files, L"C:\\T\\Tarvelo.exe");
     AppSettings s;
     s.load(ini, UiLanguage::Japanese);
     AppSettingsSaveState state;  // not maximised, placement unknown
-    s.save(ini, data, state);
+    s.save(ini, state);
     EXPECT_EQ(ini.readString(L"Font", L"FaceName", L""), L"BIZ UDゴシック");
     EXPECT_EQ(ini.readString(L"Settings", L"IsZoomed", L""), L"0");
     EXPECT_EQ(ini.readString(L"Settings", L"Position", L"none"), L"none");
+}
+
+TEST(AppSettings, SizesFromTheFileAreClampedToWhatTheProgramCanDraw) {
+    struct Case {
+        const wchar_t* section;
+        const wchar_t* key;
+        const wchar_t* stored;
+        int AppSettings::*field;
+        int FontSettings::*fontField;
+        int expected;
+    };
+    const Case cases[] = {
+        {L"Settings", L"WindowSplitBarPos", L"50", &AppSettings::windowSplitBarPos, nullptr, 100},
+        {L"Settings", L"WindowSplitBarPos", L"-2147483648", &AppSettings::windowSplitBarPos, nullptr, 100},
+        {L"Settings", L"WindowSplitBarPos", L"640", &AppSettings::windowSplitBarPos, nullptr, 640},
+        {L"Settings", L"WindowSplitBarPos", L"2147483647", &AppSettings::windowSplitBarPos, nullptr, kMaxSplitBarPos},
+        {L"Settings", L"LineHeight", L"-5", &AppSettings::lineHeight, nullptr, 0},
+        {L"Settings", L"LineHeight", L"20", &AppSettings::lineHeight, nullptr, 20},
+        {L"Settings", L"LineHeight", L"2147483647", &AppSettings::lineHeight, nullptr, 48},
+        {L"Font", L"Size", L"5", nullptr, &FontSettings::size, 6},
+        {L"Font", L"Size", L"-2147483648", nullptr, &FontSettings::size, 6},
+        {L"Font", L"Size", L"30", nullptr, &FontSettings::size, 30},
+        {L"Font", L"Size", L"49", nullptr, &FontSettings::size, 48},
+        {L"Font", L"Size", L"2147483647", nullptr, &FontSettings::size, 48},
+    };
+    for (const Case& c : cases) {
+        testing::FakeIniStore ini;
+        ini.writeString(c.section, c.key, c.stored);
+        AppSettings s;
+        s.load(ini, UiLanguage::English);
+        const int got = c.field ? s.*c.field : s.font.*c.fontField;
+        EXPECT_EQ(got, c.expected) << c.key << "=" << std::string(c.stored, c.stored + wcslen(c.stored));
+    }
 }
 
 TEST(AppSettings, WindowAlphaAtStartIsFixedAndF6UsesTheLowByte) {

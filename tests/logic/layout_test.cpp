@@ -25,6 +25,35 @@ TEST(Layout, SideBarOnSplitsAtTheStoredPosition) {
     EXPECT_TRUE(l.sideBarScroll.empty());
 }
 
+TEST(Layout, SplitPositionIsHeldInsideTheWindow) {
+    struct Case {
+        int clientWidth;
+        int splitBarPos;
+        int dpi;
+        int expectedSplitX;  // left edge of the split bar
+    };
+    const Case cases[] = {
+        {1000, 200, 96, 197},
+        {1000, 880, 96, 1000 - 17 - 3 - 100 - 3},  // exactly the list's minimum left
+        {1000, 5000, 96, 1000 - 17 - 3 - 100 - 3},
+        {1000, 2147483647, 96, 1000 - 17 - 3 - 100 - 3},
+        {1000, 2147483647, 192, 1000 - 17 - 6 - 200 - 6},
+        {300, 250, 96, 300 - 17 - 3 - 100 - 3},
+        {120, 200, 96, 17 + 3},  // narrower than a list: the side bar gives way
+    };
+    for (const Case& c : cases) {
+        LayoutInput in = base();
+        in.clientWidth = c.clientWidth;
+        in.splitBarPos = c.splitBarPos;
+        in.dpi = c.dpi;
+        MainLayout l = computeLayout(in);
+        EXPECT_EQ(l.splitBar.x, c.expectedSplitX) << c.clientWidth << " " << c.splitBarPos << " " << c.dpi;
+        EXPECT_GE(l.sideBar.width, 0);
+        if (c.clientWidth >= 300) EXPECT_GE(l.list.width, 100 * c.dpi / 96) << c.splitBarPos;
+        EXPECT_TRUE(isOnSplitBar(l.splitBar.x + l.splitBar.width / 2, 100, l, c.dpi));
+    }
+}
+
 TEST(Layout, SideBarScrollTakesRoomFromTheSideBar) {
     LayoutInput in = base();
     in.sideBarNeedsScroll = true;
@@ -67,11 +96,11 @@ TEST(Layout, ScalesFixedSizesWithDpi) {
 
 TEST(Layout, SplitBarHitZoneIsThreePixelsEitherSide) {
     MainLayout l = computeLayout(base());
-    EXPECT_TRUE(isOnSplitBar(197, 100, l, 200, 96));
-    EXPECT_TRUE(isOnSplitBar(203, 100, l, 200, 96));
-    EXPECT_FALSE(isOnSplitBar(204, 100, l, 200, 96));
-    EXPECT_FALSE(isOnSplitBar(196, 100, l, 200, 96));
-    EXPECT_FALSE(isOnSplitBar(200, 10, l, 200, 96));  // over the drive bar
+    EXPECT_TRUE(isOnSplitBar(197, 100, l, 96));
+    EXPECT_TRUE(isOnSplitBar(203, 100, l, 96));
+    EXPECT_FALSE(isOnSplitBar(204, 100, l, 96));
+    EXPECT_FALSE(isOnSplitBar(196, 100, l, 96));
+    EXPECT_FALSE(isOnSplitBar(200, 10, l, 96));  // over the drive bar
 }
 
 }  // namespace

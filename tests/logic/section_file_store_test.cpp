@@ -140,7 +140,7 @@ TEST_F(SectionFileStoreTest, MalformedFilesReadTheirReadablePart) {
         {"nul first", utf16le(u"\0K=x\r\nK=y\r\n"sv), L"y"},
         {"garbage", garbage, L""},
         {"garbage then key", garbageThenKey, L"found"},
-        {"narrow text", {'K', '=', 'v', '\r', '\n'}, L""},
+        {"narrow text is UTF-8", {'K', '=', 'v', '\r', '\n'}, L"v"},
     };
     for (const Case& c : cases) {
         files.files[kSaveDataPath] = c.bytes;
@@ -229,6 +229,108 @@ TEST(SectionFileStoreBatch, WriteManyEqualsWritingOneAfterAnother) {
     // A pair without a key changes nothing.
     EXPECT_FALSE(b.writeMany(L"FolderData", std::vector<SectionFileStore::KeyValue>{{L"", L"x"}}));
     EXPECT_EQ(oneByOne.readAll(path), batched.readAll(path));
+}
+
+}  // namespace
+}  // namespace tarvelo::shell
+
+namespace tarvelo::shell {
+namespace {
+
+constexpr wchar_t kToolExe[] = L"C:\\Tools\\Tarvelo.exe";
+
+std::vector<std::uint8_t> bytesOf(std::string_view narrow) { return {narrow.begin(), narrow.end()}; }
+
+TEST(SectionFileStoreBatch, ReadManyTakesEachKeysFirstLineInOneRead) {
+    testing::FakeByteFileSystem files;
+    SectionFileStore store(files, kToolExe);
+    const std::wstring path = store.filePath(L"D");
+    std::vector<std::uint8_t> bytes = {0xFF, 0xFE};
+    common::appendUtf16le(bytes, u"#B=comment\r\nA=B=1\r\nXC=x\r\nC=late\r\nB=2\r\n");
+    files.files[path] = bytes;
+    const std::vector<std::wstring> keys = {L"A", L"B", L"C", L"A", L"", L"Missing"};
+    const SectionValues got = store.readMany(L"D", keys);
+    EXPECT_EQ(got.state, DataFileState::Readable);
+    EXPECT_EQ(files.reads, 1);
+    EXPECT_EQ(got.values, (std::vector<std::wstring>{L"B=1", L"A=1", L"Xx", L"B=1", L"", L""}));
+    EXPECT_EQ(store.readMany(L"None", keys).state, DataFileState::Missing);
+}
+
+TEST(SectionFileStoreBatch, WriteManyOfTrickyPairsEqualsWritingOneAfterAnother) {
+    // Repeated keys, a value holding a later key's text, keys holding '='.
+    const std::vector<SectionFileStore::KeyValue> pairs = {
+        {L"K", L"1"}, {L"L", L"has M=inside"}, {L"M", L"2"}, {L"K", L"3"}, {L"A=B", L"4"}, {L"B", L"5"}};
+    testing::FakeByteFileSystem oneByOne;
+    testing::FakeByteFileSystem batched;
+    SectionFileStore a(oneByOne, kToolExe);
+    SectionFileStore b(batched, kToolExe);
+    const std::wstring path = a.filePath(L"D");
+    std::vector<std::uint8_t> start = {0xFF, 0xFE};
+    common::appendUtf16le(start, u"keep=1\r\nK=old\r\nxA=B=y\r\n\r\nB=old\nM=old\r\nlast\r\n");
+    oneByOne.files[path] = start;
+    batched.files[path] = start;
+    for (const auto& kv : pairs) ASSERT_TRUE(a.write(L"D", kv.key, kv.value));
+    const int readsBefore = batched.reads;
+    ASSERT_TRUE(b.writeMany(L"D", pairs));
+    EXPECT_EQ(batched.reads - readsBefore, 1);
+    EXPECT_EQ(batched.writes, 1);
+    EXPECT_EQ(oneByOne.files.at(path), batched.files.at(path));
+}
+
+TEST(SectionFileStoreBatch, AnUnreadableFileIsReadOnlyForTheRun) {
+    testing::FakeByteFileSystem files;
+    SectionFileStore store(files, kToolExe);
+    const std::wstring path = store.filePath(L"FolderData");
+    files.files[path] = bytesOf("\xFF\xFE" "F\0=\0x\0");
+    const auto before = files.files.at(path);
+    files.unreadable.insert(path);
+    EXPECT_EQ(store.readMany(L"FolderData", std::vector<std::wstring>{L"F"}).state, DataFileState::Unreadable);
+    EXPECT_TRUE(store.isReadOnly(L"FolderData"));
+    EXPECT_FALSE(store.takeReadOnlyNotice());  // nothing refused yet
+
+    // Readable again a moment later: still not written over in this run.
+    files.unreadable.clear();
+    EXPECT_FALSE(store.write(L"FolderData", L"F", L"y"));
+    EXPECT_FALSE(store.write(L"FolderData", L"G", L"z"));
+    EXPECT_EQ(files.writes, 0);
+    EXPECT_EQ(files.files.at(path), before);
+    EXPECT_TRUE(store.takeReadOnlyNotice());
+    EXPECT_FALSE(store.takeReadOnlyNotice());  // told once
+    // Other sections are not affected.
+    EXPECT_TRUE(store.write(L"SaveData", L"A", L"1"));
+}
+
+TEST(SectionFileStoreBatch, TextWithoutUtf16MarkIsReadAsUtf8WhenItIsValidUtf8) {
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        const wchar_t* expected;
+    };
+    std::vector<std::uint8_t> utf16NoMark;
+    common::appendUtf16le(utf16NoMark, u"K=\u5199\u771F\r\n");
+    const Case cases[] = {
+        {"utf-8", bytesOf("#\r\nK=D:\\\xE5\x86\x99\xE7\x9C\x9F\r\n"), L"D:\\\u5199\u771F"},
+        {"utf-8 with mark", bytesOf("\xEF\xBB\xBFK=\xF0\xA0\xAE\xB7\n"), L"\U00020BB7"},
+        {"lf only", bytesOf("A=1\nK=v\n"), L"v"},
+        {"utf-16 without mark", utf16NoMark, L"\u5199\u771F"},
+        {"broken utf-8 is utf-16", bytesOf("K=\xC3\x28\r\n"), L""},
+        {"overlong is not utf-8", bytesOf("K=\xC0\xAF\r\n"), L""},
+        {"cut-off sequence", bytesOf("K=\xE5\x86"), L""},
+    };
+    for (const Case& c : cases) {
+        testing::FakeByteFileSystem files;
+        SectionFileStore store(files, kToolExe);
+        const std::wstring path = store.filePath(L"FolderData");
+        files.files[path] = c.bytes;
+        // Not valid UTF-8: read as the program's UTF-16, where "K=" is not found.
+        EXPECT_EQ(store.read(L"FolderData", L"K"), c.expected) << c.name;
+        if (!*c.expected) continue;
+        // The next save writes UTF-16LE with its mark and keeps the value.
+        ASSERT_TRUE(store.write(L"FolderData", L"N", L"1")) << c.name;
+        EXPECT_EQ(files.files.at(path)[0], 0xFF) << c.name;
+        EXPECT_EQ(files.files.at(path)[1], 0xFE) << c.name;
+        EXPECT_EQ(store.read(L"FolderData", L"K"), c.expected) << c.name;
+    }
 }
 
 }  // namespace

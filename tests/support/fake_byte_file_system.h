@@ -14,10 +14,12 @@ public:
     std::set<std::wstring> unreadable;
     std::set<std::wstring> unwritable;
     int writes = 0;
+    mutable int reads = 0;
 
     bool exists(const std::wstring& path) const override { return files.count(path) != 0; }
 
     std::optional<std::vector<std::uint8_t>> readAll(const std::wstring& path) const override {
+        ++reads;
         auto it = files.find(path);
         if (it == files.end() || unreadable.count(path)) return std::nullopt;
         return it->second;

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "common/path_split.h"
 #include "platform/private_profile_store.h"
 #include "platform/win32_byte_file.h"
@@ -31,7 +33,7 @@ BOOL CALLBACK countMonitor(HMONITOR, HDC, LPRECT, LPARAM data) {
 }  // namespace
 
 MainWindow::MainWindow(AppContext& context)
-    : context_(context), parts_(std::make_unique<MainWindowParts>(static_cast<filelist::win::NavigatorHost&>(*this))) {}
+    : context_(context), parts_(std::make_unique<MainWindowParts>(static_cast<filelist::win::NavigatorHost&>(*this), context.modulePath)) {}
 
 MainWindow::~MainWindow() = default;
 
@@ -110,13 +112,15 @@ bool MainWindow::onSplitBarMouse(const MSG& msg) {
     if (msg.hwnd != hwnd_ && msg.hwnd != p.splitBar) return false;
     POINT pt{GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
     MapWindowPoints(msg.hwnd, hwnd_, &pt, 1);
-    overSplitBar_ = isOnSplitBar(pt.x, pt.y, layout_, settings_.windowSplitBarPos, dpi_);
+    overSplitBar_ = isOnSplitBar(pt.x, pt.y, layout_, dpi_);
     switch (msg.message) {
     case WM_MOUSEMOVE:
         if (splitDragActive_) {
             // Stored in 96-DPI units, like every size the settings keep.
             if (pt.x >= 0) {
-                settings_.windowSplitBarPos = MulDiv(pt.x, 96, dpi_);
+                // Kept where the layout can draw it (at most the window's width).
+                settings_.windowSplitBarPos =
+                    std::clamp(MulDiv(pt.x, 96, dpi_), kMinSplitBarPos, kMaxSplitBarPos);
                 relayout();
             }
             SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
@@ -261,10 +265,10 @@ void MainWindow::onInitDialog() {
     {
         // The folder shown at the last exit, else the program's drive root;
         // a folder on the command line wins over both.
-        platform::Win32ByteFileSystem files;
-        SectionFileStore data(files, ctx.modulePath);
-        std::wstring saved = data.read(L"SaveData", L"CurrentFolder");
-        p.shortcutFolder = data.read(L"SaveData", L"ShortCutFolder");
+        const std::wstring keys[] = {L"CurrentFolder", L"ShortCutFolder"};
+        SectionValues savedData = p.dataFiles.readMany(L"SaveData", keys);
+        std::wstring saved = std::move(savedData.values[0]);
+        p.shortcutFolder = std::move(savedData.values[1]);
         const std::wstring driveRoot = common::splitPath(ctx.modulePath).drive + L"\\";
         if (p.shortcutFolder.empty()) p.shortcutFolder = driveRoot;
         p.listing.currentFolder = saved.empty() ? driveRoot : saved;

@@ -102,6 +102,8 @@ private:
     void startFileDrag();
     void showPopupMenu(bool drives);
     void storeShortcutFolder();
+    // Shows, once per run, that a change to an unreadable data file was not saved.
+    void tellIfDataFileReadOnly();
     void signalCompletion();
 
     // The side bar and the drive bar (main_window_bars.cpp).

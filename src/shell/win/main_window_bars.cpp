@@ -10,6 +10,7 @@
 #include "shell/run_flags.h"
 #include "shell/dpi_scale.h"
 #include "shell/section_file_store.h"
+#include "shell/shell_texts.h"
 #include "shell/win/main_window.h"
 #include "shell/win/main_window_parts.h"
 
@@ -29,14 +30,11 @@ void MainWindow::initBars() {
     // Start-up may wait a little longer, so the first picture shows every
     // drive that answers promptly.
     p.lastDriveCount = p.driveMonitor.refreshDrives(p.drives, filelist::win::DriveMonitor::kStartupWait);
-    platform::Win32ByteFileSystem files;
-    SectionFileStore data(files, context_.modulePath);
     std::vector<std::wstring> roots;
     for (int d = 1; d <= filelist::kDriveCount; ++d) {
         if (p.drives.isPresent(d)) roots.push_back(filelist::driveRoot(d));
     }
-    p.shortcuts.seedIfFirstStart(data, roots);
-    p.shortcuts.loadShortcutFolders(data);
+    p.shortcuts.loadOrSeed(p.dataFiles, roots);
 }
 
 uint32_t MainWindow::refreshDrives() {
@@ -167,16 +165,15 @@ bool MainWindow::onBarMouse(const MSG& msg) {
         if (busyNow()) break;
         runFlags().uiBusy = 1;
         HCURSOR old = SetCursor(LoadCursorW(nullptr, IDC_APPSTARTING));
-        platform::Win32ByteFileSystem files;
-        SectionFileStore data(files, context_.modulePath);
         if (click.action == filelist::win::BarAction::Register) {
-            p.shortcuts.registerCurrentFolder(p.listing.currentFolder, data);
+            p.shortcuts.registerCurrentFolder(p.listing.currentFolder, p.dataFiles);
         } else {
-            p.shortcuts.releaseCurrentFolder(p.listing.currentFolder, data);
+            p.shortcuts.releaseCurrentFolder(p.listing.currentFolder, p.dataFiles);
         }
         SetCursor(old ? old : LoadCursorW(nullptr, IDC_ARROW));
         runFlags().uiBusy = 0;
         paintBars();
+        tellIfDataFileReadOnly();
         break;
     }
     case filelist::win::BarAction::None:
@@ -196,10 +193,9 @@ void MainWindow::registerSideBarFolder(const std::wstring& folder) {
     MainWindowParts& p = *parts_;
     DWORD a = GetFileAttributesW(folder.c_str());
     if (a == INVALID_FILE_ATTRIBUTES || !(a & FILE_ATTRIBUTE_DIRECTORY)) return;
-    platform::Win32ByteFileSystem files;
-    SectionFileStore data(files, context_.modulePath);
-    p.shortcuts.registerCurrentFolder(folder, data);
+    p.shortcuts.registerCurrentFolder(folder, p.dataFiles);
     paintBars();
+    tellIfDataFileReadOnly();
 }
 
 void MainWindow::gotoSideBarFolder(int n) {
@@ -240,10 +236,15 @@ void MainWindow::prepareDriveMenu(HMENU menu) {
 void MainWindow::storeShortcutFolder() {
     MainWindowParts& p = *parts_;
     p.shortcutFolder = p.listing.currentFolder;
-    platform::Win32ByteFileSystem files;
-    SectionFileStore data(files, context_.modulePath);
-    data.write(L"SaveData", L"ShortCutFolder", p.shortcutFolder);
+    p.dataFiles.write(L"SaveData", L"ShortCutFolder", p.shortcutFolder);
     signalCompletion();
+    tellIfDataFileReadOnly();
+}
+
+void MainWindow::tellIfDataFileReadOnly() {
+    if (parts_->dataFiles.takeReadOnlyNotice()) {
+        message(dataFileReadOnlyText(context_.uiLanguage), MB_OK | MB_ICONEXCLAMATION);
+    }
 }
 
 void MainWindow::signalCompletion() {

@@ -49,8 +49,6 @@ void MainWindow::onClose() {
 void MainWindow::saveSettings() {
     MainWindowParts& p = *parts_;
     platform::PrivateProfileStore ini(context_.settingsFilePath);
-    platform::Win32ByteFileSystem files;
-    SectionFileStore data(files, context_.modulePath);
     AppSettingsSaveState state;
     state.currentFolder = p.listing.currentFolder;
     state.shortCutFolder = p.shortcutFolder;
@@ -70,9 +68,12 @@ void MainWindow::saveSettings() {
                       wp.rcNormalPosition.bottom};
         state.placement = v;
     }
+    // The settings file first and on its own: a large or slow data file must
+    // never cost the session's settings.
     IniIntSettings sortSettings(ini);
     p.listing.saveSortSettings(sortSettings);
-    settings_.save(ini, data, state);
+    settings_.save(ini, state);
+    saveSessionData(p.dataFiles, state);
 }
 
 void MainWindow::onDestroy() {

@@ -15,6 +15,8 @@
 #include "filelist/win/navigator.h"
 #include "filelist/win/shell_icon_cache.h"
 #include "platform/gdi_draw.h"
+#include "platform/win32_byte_file.h"
+#include "shell/section_file_store.h"
 #include "shell/win/animated_background.h"
 #include "platform/unique_handle.h"
 #include "shell/theme_palette.h"
@@ -26,7 +28,13 @@ namespace tarvelo::shell::win {
 
 class MainWindowParts {
 public:
-    explicit MainWindowParts(filelist::win::NavigatorHost& host) : navigator(listing, listPane, host) {}
+    MainWindowParts(filelist::win::NavigatorHost& host, std::wstring modulePath)
+        : navigator(listing, listPane, host), dataFiles(dataFileSystem, std::move(modulePath)) {}
+
+    // The data files of the whole run: it remembers which of them were found
+    // unreadable, so none of those is written over until the next start.
+    platform::Win32ByteFileSystem dataFileSystem;
+    SectionFileStore dataFiles;
 
     // Child controls of template 102.
     HWND driveBar = nullptr;
