@@ -2,6 +2,8 @@
 
 #include "common/path_split.h"
 
+#include <vector>
+
 namespace tarvelo::shell {
 
 namespace {
@@ -42,18 +44,83 @@ std::optional<uint32_t> restartWaitProcessId(std::wstring_view commandLine) {
     return parseProcessId(second);
 }
 
-std::wstring startFolderFromCommandLine(std::wstring_view commandLine) {
-    std::wstring text;
-    text.reserve(commandLine.size());
-    for (wchar_t c : commandLine) {
-        if (c != L'"') text.push_back(c);
+std::vector<std::wstring> splitArguments(std::wstring_view line) {
+    std::vector<std::wstring> args;
+    size_t i = 0;
+    while (true) {
+        while (i < line.size() && (line[i] == L' ' || line[i] == L'\t')) ++i;
+        if (i >= line.size()) break;
+        std::wstring arg;
+        bool quoted = false;
+        while (i < line.size()) {
+            const wchar_t c = line[i];
+            if (c == L'\\') {
+                size_t run = 0;
+                while (i < line.size() && line[i] == L'\\') ++run, ++i;
+                if (i < line.size() && line[i] == L'"') {
+                    // 2n backslashes and a quote: n backslashes, the quote
+                    // delimits; 2n+1: n backslashes and a literal quote.
+                    arg.append(run / 2, L'\\');
+                    if (run % 2 == 1) {
+                        arg.push_back(L'"');
+                        ++i;
+                    }
+                } else {
+                    arg.append(run, L'\\');
+                }
+                continue;
+            }
+            if (c == L'"') {
+                if (quoted && i + 1 < line.size() && line[i + 1] == L'"') {
+                    arg.push_back(L'"');  // "" inside quotes is one literal quote
+                    i += 2;
+                    continue;
+                }
+                quoted = !quoted;
+                ++i;
+                continue;
+            }
+            if (!quoted && (c == L' ' || c == L'\t')) break;
+            arg.push_back(c);
+            ++i;
+        }
+        args.push_back(std::move(arg));
     }
-    // Trim the blanks a shell leaves around a quoted argument.
+    return args;
+}
+
+std::wstring startFolderFromCommandLine(std::wstring_view commandLine) {
+    // The arguments as every Windows program reads them. Without a quote
+    // the rules change nothing but the splitting at blanks, and an unquoted
+    // path with blanks is meant whole: the line is taken as it is.
+    std::wstring text;
+    if (commandLine.find(L'"') == std::wstring_view::npos) {
+        text = commandLine;
+    } else {
+        for (std::wstring& arg : splitArguments(commandLine)) {
+            // A quoted folder with its trailing backslash ("C:\a b\") leaves a
+            // literal quote where the backslash was meant: it is the backslash.
+            if (!arg.empty() && arg.back() == L'"') arg.back() = L'\\';
+            if (!text.empty()) text += L' ';
+            text += arg;
+        }
+    }
+    std::erase(text, L'"');
     while (!text.empty() && isBlank(text.back())) text.pop_back();
     size_t lead = 0;
     while (lead < text.size() && isBlank(text[lead])) ++lead;
     text.erase(0, lead);
     if (text.find(L':') == std::wstring::npos) return {};
+    // Runs of backslashes become one, except a network path's leading pair.
+    {
+        const size_t keep = text.rfind(L"\\\\", 0) == 0 ? 2 : 0;
+        std::wstring single = text.substr(0, keep);
+        for (size_t i = keep; i < text.size(); ++i) {
+            if (text[i] == L'\\' && !single.empty() && single.back() == L'\\') continue;
+            single.push_back(text[i]);
+        }
+        text.swap(single);
+    }
 
     common::PathParts parts = common::splitPath(text);
     std::wstring folder = parts.drive + parts.directory;

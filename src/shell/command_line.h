@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarvelo::shell {
 
@@ -14,7 +15,14 @@ namespace tarvelo::shell {
 // (0 when it is not a number, which then matches no process).
 std::optional<uint32_t> restartWaitProcessId(std::wstring_view commandLine);
 
-// The start folder named on the command line: quotes removed; when a colon
+// The arguments of a command line by the rules of CommandLineToArgvW (and
+// of the C runtime): blanks separate, quotes group, 2n backslashes before a
+// quote give n, 2n+1 give n and a literal quote, "" inside quotes is a quote.
+std::vector<std::wstring> splitArguments(std::wstring_view line);
+
+// The start folder named on the command line: the arguments joined by one
+// blank, a stray trailing quote read as the backslash it stood for, runs of
+// backslashes made one (a network path keeps its leading pair); when a colon
 // remains, the drive and directory part (up to the last backslash) with
 // every drive letter upper-cased. "c:\data\report.txt" -> "C:\data\",
 // "d:\music" -> "D:\". Empty when the line names no drive path.

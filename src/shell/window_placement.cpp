@@ -85,19 +85,25 @@ std::wstring formatPosition(const WindowPlacementValues& v) {
 
 PlacementRect pullBackOnScreen(const PlacementRect& restored, int screenWidth, int screenHeight,
                                int monitorCount) {
-    if (monitorCount != 1) return restored;
     // 64-bit arithmetic: the stored numbers come from a user-editable file.
     std::int64_t left = restored.left;
     std::int64_t top = restored.top;
-    if (restored.right < 135) left = 0;
-    if (screenWidth < left + 20) left = static_cast<std::int64_t>(screenWidth) - 50;
-    if (top + 20 < 0) top = 0;
-    if (screenHeight < top + 60) top = static_cast<std::int64_t>(screenHeight) - 80;
-
-    const std::int64_t dx = left - restored.left;
-    const std::int64_t dy = top - restored.top;
-    return {saturate(left), saturate(top), saturate(restored.right + dx),
-            saturate(restored.bottom + dy)};
+    std::int64_t width = static_cast<std::int64_t>(restored.right) - restored.left;
+    std::int64_t height = static_cast<std::int64_t>(restored.bottom) - restored.top;
+    // An empty or inverted rectangle is a window nobody can see or grab,
+    // on any number of monitors: it gets a usable size where it was.
+    if (width <= 0) width = std::min(kRepairedWidth, std::max(screenWidth, 1));
+    if (height <= 0) height = std::min(kRepairedHeight, std::max(screenHeight, 1));
+    if (monitorCount == 1) {
+        // Larger than the only screen: its edges and buttons would be out of reach.
+        if (screenWidth > 0) width = std::min<std::int64_t>(width, screenWidth);
+        if (screenHeight > 0) height = std::min<std::int64_t>(height, screenHeight);
+        if (left + width < 135) left = 0;
+        if (screenWidth < left + 20) left = static_cast<std::int64_t>(screenWidth) - 50;
+        if (top + 20 < 0) top = 0;
+        if (screenHeight < top + 60) top = static_cast<std::int64_t>(screenHeight) - 80;
+    }
+    return {saturate(left), saturate(top), saturate(left + width), saturate(top + height)};
 }
 
 PlacementRect fitIntoWorkArea(const PlacementRect& window, const PlacementRect& work) {

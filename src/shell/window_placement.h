@@ -39,10 +39,16 @@ std::optional<WindowPlacementValues> parsePosition(std::wstring_view text);
 // "%i:%i:%i:%i:%i:%i:%i:%i:%i:%i".
 std::wstring formatPosition(const WindowPlacementValues& values);
 
-// With exactly one monitor, moves (never resizes) a restored rectangle that
-// lies off the screen back onto it: right edge below 135 -> left 0; left
-// beyond width - 20 -> left = width - 50; top above -20 -> top 0; top beyond
-// height - 60 -> top = height - 80. With several monitors it is kept as is.
+// The size an empty or inverted stored rectangle is given (at most the screen).
+inline constexpr int kRepairedWidth = 1024;
+inline constexpr int kRepairedHeight = 720;
+
+// The restored rectangle as the window is shown. An empty or inverted one
+// (right <= left, bottom <= top) gets kRepairedWidth x kRepairedHeight at its
+// left/top. With exactly one monitor it is then cut to the screen's size and
+// moved back onto it: right edge below 135 -> left 0; left beyond width - 20
+// -> left = width - 50; top above -20 -> top 0; top beyond height - 60 ->
+// top = height - 80. With several monitors only the size repair applies.
 PlacementRect pullBackOnScreen(const PlacementRect& restored, int screenWidth, int screenHeight,
                                int monitorCount);
 

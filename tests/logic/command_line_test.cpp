@@ -23,6 +23,14 @@ TEST(StartFolder, TakesTheFolderPartWithUpperCaseDrive) {
         {L"", L""},
         {L"\\\\server\\share\\f.txt", L""},
         {L"\"\"\"\"", L""},
+        // Quoted with a trailing backslash, as cmd passes it: the escaped
+        // quote is the backslash, not part of the name.
+        {L"\"Z:\\some\\with space\\\"", L"Z:\\some\\with space\\"},
+        // As Wine and CreateProcess quote it: the backslash doubled.
+        {L"\"Z:\\some\\with space\\\\\"", L"Z:\\some\\with space\\"},
+        {L"Z:\\some\\with   space\\", L"Z:\\some\\with   space\\"},
+        {L"c:\\\\data\\\\\\x\\\\", L"C:\\data\\x\\"},
+        {L"\\\\?\\C:\\data\\\\f.txt", L"\\\\?\\C:\\data\\"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(startFolderFromCommandLine(c.line), c.folder) << c.line;
@@ -54,6 +62,27 @@ TEST(RestartWait, NeedsTwoTokensAndTheMarker) {
 
 namespace tarvelo::shell {
 namespace {
+
+TEST(CommandLine, ArgumentsSplitAsWindowsProgramsSplitThem) {
+    struct Case {
+        const wchar_t* line;
+        std::vector<std::wstring> args;
+    };
+    const Case cases[] = {
+        {L"a b\tc", {L"a", L"b", L"c"}},
+        {L"\"a b\" c", {L"a b", L"c"}},
+        {L"a\\\\b c\\", {L"a\\\\b", L"c\\"}},          // backslashes alone are literal
+        {L"\"a\\\\\" b", {L"a\\", L"b"}},              // 2n: n, and the quote closes
+        {L"\"a\\\"\" b", {L"a\"", L"b"}},                // 2n+1: n and a literal quote
+        {L"\"a\\\\\\\"b\"", {L"a\\\"b"}},
+        {L"a\"b c\"d", {L"ab cd"}},                    // quotes group inside a word
+        {L"\"a\"\"b\"", {L"a\"b"}},                     // "" inside quotes
+        {L"\"\"", {L""}},                              // an empty argument
+        {L"\"unterminated x", {L"unterminated x"}},
+        {L"   ", {}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(splitArguments(c.line), c.args) << c.line;
+}
 
 TEST(CommandLine, ArgumentsFollowTheProgramName) {
     EXPECT_EQ(argumentsAfterProgramName(L"\"C:\\Program Files\\T\\Tarvelo.exe\" /w 12"), L"/w 12");

@@ -62,12 +62,42 @@ TEST(Position, PullBackOnASingleScreen) {
         {{100, -20, 900, 580}, {100, -20, 900, 580}},
         {{100, 1021, 900, 1621}, {100, 1000, 900, 1600}},  // top beyond height - 60
         {{100, 1020, 900, 1620}, {100, 1020, 900, 1620}},
-        {{INT_MAX, INT_MIN, INT_MAX, INT_MAX}, {1870, 0, 1870, INT_MAX}},  // no overflow
+        {{INT_MAX, INT_MIN, INT_MAX, INT_MAX}, {1870, 0, 2894, 1080}},  // no overflow
     };
     for (const Case& c : cases) {
         const PlacementRect got = pullBackOnScreen(c.stored, 1920, 1080, 1);
         EXPECT_EQ(got, c.expected) << c.stored.left << "," << c.stored.top;
     }
+}
+
+TEST(Position, EmptyInvertedAndHugeRectanglesComeBackUsable) {
+    // A 1280 x 800 screen; every result is at least 50 x 80 on it and no
+    // larger than it.
+    struct Case {
+        const char* name;
+        PlacementRect stored;
+        PlacementRect expected;
+    };
+    const Case cases[] = {
+        {"empty far away", {5000, 5000, 5000, 5000}, {1230, 720, 2254, 1440}},
+        {"empty at the origin", {0, 0, 0, 0}, {0, 0, 1024, 720}},
+        {"all huge", {999999999, 999999999, 999999999, 999999999}, {1230, 720, 2254, 1440}},
+        {"inverted", {900, 700, 100, 100}, {900, 700, 1924, 1420}},
+        {"inverted width only", {100, 100, 50, 500}, {100, 100, 1124, 500}},
+        {"larger than the screen", {-10, -10, 5000, 4000}, {-10, -10, 1270, 790}},
+        {"most negative", {INT_MIN, INT_MIN, INT_MIN, INT_MIN}, {0, 0, 1024, 720}},
+        {"right edge far left", {-3000, 10, -2000, 500}, {0, 10, 1000, 500}},
+    };
+    for (const Case& c : cases) {
+        const PlacementRect got = pullBackOnScreen(c.stored, 1280, 800, 1);
+        EXPECT_EQ(got, c.expected) << c.name;
+        EXPECT_GT(got.right - got.left, 0) << c.name;
+        EXPECT_LE(got.right - got.left, 1280) << c.name;
+        EXPECT_LE(got.left, 1280 - 50) << c.name;
+        EXPECT_LE(got.top, 800 - 80) << c.name;
+    }
+    // Several monitors: only the size is repaired.
+    EXPECT_EQ(pullBackOnScreen({5000, 5000, 5000, 4000}, 1280, 800, 2), (PlacementRect{5000, 5000, 6024, 5720}));
 }
 
 TEST(Position, SeveralMonitorsKeepTheStoredRectangle) {

@@ -301,13 +301,12 @@ void MainWindow::applyStoredPlacement() {
         wp.showCmd = static_cast<UINT>(context_.showCommand);
         wp.ptMinPosition = {v.minPositionX, v.minPositionY};
         wp.ptMaxPosition = {v.maxPositionX, v.maxPositionY};
-        wp.rcNormalPosition = {v.restored.left, v.restored.top, v.restored.right, v.restored.bottom};
+        // Pulled back before it is applied, so an empty or far-away stored
+        // rectangle never shows (or is saved again) as it was.
+        const PlacementRect pulled = pullBackOnScreen(v.restored, GetSystemMetrics(SM_CXSCREEN),
+                                                      GetSystemMetrics(SM_CYSCREEN), monitorCount_);
+        wp.rcNormalPosition = {pulled.left, pulled.top, pulled.right, pulled.bottom};
         SetWindowPlacement(hwnd_, &wp);
-        PlacementRect pulled = pullBackOnScreen(v.restored, GetSystemMetrics(SM_CXSCREEN),
-                                                GetSystemMetrics(SM_CYSCREEN), monitorCount_);
-        if (!(pulled == v.restored)) {
-            SetWindowPos(hwnd_, nullptr, pulled.left, pulled.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        }
         if (settings_.isZoomed) ShowWindow(hwnd_, SW_MAXIMIZE);
         SetWindowPos(hwnd_, settings_.windowTopMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);

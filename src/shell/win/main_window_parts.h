@@ -29,7 +29,7 @@ namespace tarvelo::shell::win {
 class MainWindowParts {
 public:
     MainWindowParts(filelist::win::NavigatorHost& host, std::wstring modulePath)
-        : navigator(listing, listPane, host), dataFiles(dataFileSystem, std::move(modulePath)) {}
+        : dataFiles(dataFileSystem, std::move(modulePath)), navigator(listing, listPane, host) {}
 
     // The data files of the whole run: it remembers which of them were found
     // unreadable, so none of those is written over until the next start.
