@@ -461,3 +461,51 @@ TEST(DroppedFolderTest, OnlyAFolderIsTakenFromTheDrop) {
 
 }  // namespace
 }  // namespace tarvelo::filelist::win
+
+namespace tarvelo::filelist::win {
+namespace {
+
+TEST_F(SideBarPaintTest, EveryEntryOfALongListIsReachable) {
+    for (int count : {40, 100}) {
+        ShortcutFolderList many;
+        std::vector<shell::SectionFileStore::KeyValue> pairs;
+        for (int i = 0; i < count; ++i) pairs.push_back({shortcutKey(i), L"C:\\f" + std::to_wstring(1000 + i)});
+        ASSERT_TRUE(store.writeMany(kFolderDataSection, pairs));
+        many.loadShortcutFolders(store);
+        ASSERT_EQ(many.count(), count);
+        ASSERT_TRUE(buffer.resize(200, 480));
+        SideBarPane bar;
+        bar.paint(buffer, look, many, L"", drives, UiLanguage::English);
+        const int rows = bar.visibleRows();
+        ASSERT_GT(rows, 3);
+        ASSERT_LT(rows, count);
+        EXPECT_TRUE(bar.scroll().needed) << count;
+        EXPECT_TRUE(sideBarNeedsScroll(count, 480, 96)) << count;
+        const SideBarLayout layout(200, 480, 96);
+        auto lastRowCommand = [&] {
+            const PixelRect last = layout.row(rows - 1);
+            return bar.click({last.left + 20, last.top + 5}).command;
+        };
+        // The scroll bar: its largest position shows the last entry.
+        const SideBarScroll s = bar.scroll();
+        EXPECT_TRUE(bar.scrollTo(s.maxPos - s.page + 1));
+        EXPECT_EQ(lastRowCommand(), IDM_SIDEBAR_FIRST + count - 1) << count;
+        EXPECT_FALSE(bar.scrollTo(s.maxPos)) << "no further than the last page";
+        // The wheel, one row a step, from the top to the end.
+        bar.scrollTo(0);
+        int steps = 0;
+        while (bar.wheel(-1)) ++steps;
+        EXPECT_EQ(steps, count - rows) << count;
+        EXPECT_EQ(lastRowCommand(), IDM_SIDEBAR_FIRST + count - 1) << count;
+        // Keys and menus jump to a folder; its entry is brought into view.
+        bar.scrollTo(0);
+        EXPECT_TRUE(bar.reveal(count - 1));
+        EXPECT_EQ(lastRowCommand(), IDM_SIDEBAR_FIRST + count - 1) << count;
+        EXPECT_TRUE(bar.reveal(5));
+        EXPECT_EQ(bar.firstVisible(), 5);
+        EXPECT_FALSE(bar.reveal(count));
+    }
+}
+
+}  // namespace
+}  // namespace tarvelo::filelist::win

@@ -1,5 +1,7 @@
 #include "filelist/win/side_bar_pane.h"
 
+#include <algorithm>
+
 #include <string>
 
 #include "resource_ids.h"
@@ -97,6 +99,15 @@ bool SideBarPane::scrollTo(int firstVisible) {
     if (next == firstVisible_) return false;
     firstVisible_ = next;
     return true;
+}
+
+bool SideBarPane::reveal(int n) {
+    if (n < 0 || n >= count_) return false;
+    const int rows = std::max(1, layout_.visibleRows());
+    int target = firstVisible_;
+    if (n < firstVisible_) target = n;
+    if (n >= firstVisible_ + rows) target = n - rows + 1;
+    return scrollTo(target);
 }
 
 }  // namespace tarvelo::filelist::win

@@ -50,6 +50,9 @@ public:
     bool wheel(int step);
     // A position from the scroll bar; true when the first row moved.
     bool scrollTo(int firstVisible);
+    // Scrolls just enough for entry n to be seen (the entry holding the
+    // current folder, after a jump by key or menu); true when it moved.
+    bool reveal(int n);
 
     // Icons and attribute colours are looked up again at the next paint
     // (after the list was reloaded or the drives changed).

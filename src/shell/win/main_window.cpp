@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "common/path_split.h"
+#include "filelist/side_bar_layout.h"
 #include "platform/private_profile_store.h"
 #include "platform/win32_byte_file.h"
 #include "shell/section_file_store.h"
@@ -269,6 +270,8 @@ void MainWindow::onInitDialog() {
         SectionValues savedData = p.dataFiles.readMany(L"SaveData", keys);
         std::wstring saved = std::move(savedData.values[0]);
         p.shortcutFolder = std::move(savedData.values[1]);
+        // The associations; a first start writes the defaults.
+        p.extApps.loadOrSeed(p.dataFiles);
         const std::wstring driveRoot = common::splitPath(ctx.modulePath).drive + L"\\";
         if (p.shortcutFolder.empty()) p.shortcutFolder = driveRoot;
         p.listing.currentFolder = saved.empty() ? driveRoot : saved;
@@ -343,6 +346,10 @@ void MainWindow::relayout() {
     in.splitBarPos = settings_.windowSplitBarPos;
     in.customScrollBar = settings_.customScrollBar != 0;
     in.dpi = dpi_;
+    // Whether the folders fit the bar's height decides the side bar's scroll
+    // bar; without it the rows below the last visible one were out of reach.
+    in.sideBarNeedsScroll = filelist::sideBarNeedsScroll(
+        p.shortcuts.count(), client.bottom - driveBarHeightFor(in.driveBarOn, dpi_), dpi_);
     layout_ = computeLayout(in);
 
     auto place = [](HWND w, const Rect& r, bool visible) {

@@ -84,6 +84,14 @@ void MainWindow::paintBars() {
         InvalidateRect(p.driveBar, nullptr, FALSE);
     }
     if (p.sideBarBuffer.valid()) {
+        if (p.sideBarRevealedFolder != p.listing.currentFolder) {
+            // A new folder: its entry is brought into view, so an entry far down
+            // the list, reached by key or menu, is seen highlighted.
+            p.sideBarRevealedFolder = p.listing.currentFolder;
+            p.sideBarPane.paint(p.sideBarBuffer, look, p.shortcuts, p.listing.currentFolder, p.drives,
+                                context_.uiLanguage);
+            p.sideBarPane.reveal(p.shortcuts.entryHoldingFolder(p.listing.currentFolder));
+        }
         p.sideBarPane.paint(p.sideBarBuffer, look, p.shortcuts, p.listing.currentFolder, p.drives,
                             context_.uiLanguage);
         InvalidateRect(p.sideBar, nullptr, FALSE);

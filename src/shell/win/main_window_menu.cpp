@@ -11,6 +11,9 @@
 namespace tarvelo::shell::win {
 
 namespace {
+
+// File, Drive, Edit, ...: the Drive menu is the second top-level menu.
+constexpr int kDriveMenuPosition = 1;
 constexpr int kHelpMenuPosition = 7;
 }
 
@@ -64,9 +67,10 @@ void MainWindow::onSysCommand(WPARAM wp, LPARAM, bool& handled) {
 void MainWindow::onInitMenuPopup(HMENU menu) {
     const RunFlags& flags = runFlags();
     MainWindowParts& p = *parts_;
-    // The Drive menu is filled each time it opens.
-    if (GetMenuState(menu, IDM_CHANGE_DRIVE, MF_BYCOMMAND) != static_cast<UINT>(-1) ||
-        GetMenuState(menu, IDM_DRIVE_FIRST + 2, MF_BYCOMMAND) != static_cast<UINT>(-1)) {
+    // The Drive menu is filled each time it opens. Known by its place in the
+    // main menu, not by what it holds: after the first filling it may hold
+    // any drives (or none), and every opening must show the drives of now.
+    if (menu != nullptr && menu == GetSubMenu(mainMenu_.get(), kDriveMenuPosition)) {
         prepareDriveMenu(menu);
     }
     filelist::FolderListing& listing = p.listing;

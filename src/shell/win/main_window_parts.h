@@ -14,6 +14,7 @@
 #include "filelist/win/side_bar_pane.h"
 #include "filelist/win/navigator.h"
 #include "filelist/win/shell_icon_cache.h"
+#include "launch/ext_app_table.h"
 #include "platform/gdi_draw.h"
 #include "platform/win32_byte_file.h"
 #include "shell/section_file_store.h"
@@ -35,6 +36,8 @@ public:
     // unreadable, so none of those is written over until the next start.
     platform::Win32ByteFileSystem dataFileSystem;
     SectionFileStore dataFiles;
+    // The associations for Associated Execution (ExtAppData).
+    launch::ExtAppTable extApps;
 
     // Child controls of template 102.
     HWND driveBar = nullptr;
@@ -76,6 +79,7 @@ public:
     int lastDriveCount = 0;
     filelist::ShortcutFolderList shortcuts;
     filelist::win::SideBarPane sideBarPane;
+    std::wstring sideBarRevealedFolder;  // the folder whose entry was last brought into view
     filelist::win::DriveBarPane driveBarPane;
     // Paths dropped in from other programs, for the drop menu's commands.
     std::vector<std::wstring> dropList;
