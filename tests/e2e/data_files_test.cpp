@@ -34,6 +34,52 @@ std::wstring settingsFile(const Sandbox& box) {
     return box.file(L"Tarvelo_" + u + L"@" + c + L".ini");
 }
 
+// The host path of a Windows path (Wine's own export).
+std::string unixPath(const std::wstring& path) {
+    using ToUnix = char* (*)(const wchar_t*);
+    auto toUnix = reinterpret_cast<ToUnix>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name"));
+    if (!toUnix) return {};
+    char* unix = toUnix(path.c_str());
+    if (!unix) return {};
+    std::string out(unix);
+    HeapFree(GetProcessHeap(), 0, unix);
+    return out;
+}
+
+// Wine's mount manager request that winecfg uses to add (a host folder) or
+// remove (no folder) a drive letter.
+bool defineWineDrive(wchar_t letter, const std::string& hostFolder) {
+    struct UnixDrive {
+        ULONG size;
+        ULONG type;
+        ULONG fsType;
+        DWORD serial;
+        ULONGLONG unixDev;
+        WCHAR letter;
+        USHORT mountPoint;
+        USHORT device;
+        USHORT label;
+    };
+    std::vector<char> request(sizeof(UnixDrive) + hostFolder.size() + 1, 0);
+    auto* drive = reinterpret_cast<UnixDrive*>(request.data());
+    drive->size = static_cast<ULONG>(request.size());
+    drive->type = hostFolder.empty() ? DRIVE_NO_ROOT_DIR : DRIVE_FIXED;
+    drive->letter = letter;
+    if (!hostFolder.empty()) {
+        drive->mountPoint = sizeof(UnixDrive);
+        memcpy(request.data() + sizeof(UnixDrive), hostFolder.c_str(), hostFolder.size() + 1);
+    }
+    HANDLE manager = CreateFileW(L"\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (manager == INVALID_HANDLE_VALUE) return false;
+    constexpr DWORD kDefineUnixDrive = (0x6D << 16) | (3 << 14) | (32 << 2);
+    DWORD got = 0;
+    const BOOL ok = DeviceIoControl(manager, kDefineUnixDrive, request.data(), static_cast<DWORD>(request.size()),
+                                    nullptr, 0, &got, nullptr);
+    CloseHandle(manager);
+    return ok != FALSE;
+}
+
 void closeWithAltF4(TarveloApp& app) {
     bringToFront(app.mainWindow());
     pressKey(VK_F4, false, false, true);
@@ -138,12 +184,15 @@ TEST(DataFiles, TheDriveMenuShowsADriveMappedWhileTheProgramRuns) {
     pressKey(VK_ESCAPE);
     std::this_thread::sleep_for(300ms);
 
-    std::wstring unmapped = target.substr(0, target.size() - 1);
-    ASSERT_TRUE(DefineDosDeviceW(0, device.c_str(), unmapped.c_str()));
+    // A new drive letter in this prefix, made as Wine's own configuration
+    // tool makes one: through its mount manager.
+    ASSERT_TRUE(defineWineDrive(static_cast<wchar_t>(L'a' + letter), unixPath(target)));
     struct Unmap {
-        std::wstring device, target;
-        ~Unmap() { DefineDosDeviceW(DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE, device.c_str(), target.c_str()); }
-    } unmap{device, unmapped};
+        wchar_t letter;
+        ~Unmap() { defineWineDrive(letter, {}); }
+    } unmap{static_cast<wchar_t>(L'a' + letter)};
+    ASSERT_TRUE(waitUntil([&] { return fileExists(device + L"\\on-the-new-drive.txt"); }, 5s));
+    std::cout << "drives now 0x" << std::hex << GetLogicalDrives() << std::dec << "\n";
 
     // The second opening lists it; the drive's item goes there.
     bringToFront(app.mainWindow());

@@ -28,6 +28,8 @@ public:
 
     // What the periodic refresh and the Drive menu may wait.
     static constexpr std::chrono::milliseconds kUiWait{5};
+    // What opening the Drive menu may wait for a drive's first answer.
+    static constexpr std::chrono::milliseconds kMenuWait{250};
     // What start-up may wait, so the first picture (and the seeding of the
     // side bar) sees every drive that answers promptly.
     static constexpr std::chrono::milliseconds kStartupWait{1000};

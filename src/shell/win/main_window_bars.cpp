@@ -237,7 +237,9 @@ void MainWindow::showPopupMenu(bool drives) {
 
 void MainWindow::prepareDriveMenu(HMENU menu) {
     MainWindowParts& p = *parts_;
-    p.driveMonitor.refreshDrives(p.drives);
+    // The user asked to see the drives: a drive that just arrived is given
+    // a moment to answer (one that hangs still cannot hold the menu).
+    p.driveMonitor.refreshDrives(p.drives, filelist::win::DriveMonitor::kMenuWait);
     filelist::win::buildDriveMenu(menu, p.drives, p.listing.currentFolder, runFlags().uiBusy != 0);
 }
 
