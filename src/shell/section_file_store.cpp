@@ -1,5 +1,6 @@
 #include "shell/section_file_store.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <unordered_map>
@@ -40,26 +41,36 @@ std::u16string decodeDataFile(const std::vector<std::uint8_t>& bytes) {
 }
 
 // The lines worth looking at, in file order, each still ending in whatever
-// CR/LF it was read with. Lines starting with a control character (empty
-// lines included) or '#' are skipped.
-std::vector<std::u16string> keptLines(const std::vector<std::uint8_t>& bytes) {
-    const std::u16string units = decodeDataFile(bytes);
+// CR/LF it was read with, as views into the decoded text (no copy per line).
+// Lines starting with a control character (empty lines included) or '#' are
+// skipped.
+// Kept as offsets, so the whole may be moved (a short text lives inside the
+// string object itself).
+struct KeptLines {
+    std::u16string text;
+    std::vector<std::pair<size_t, size_t>> spans;  // start, length
+    size_t size() const { return spans.size(); }
+    std::u16string_view line(size_t i) const { return std::u16string_view(text).substr(spans[i].first, spans[i].second); }
+};
 
-    std::vector<std::u16string> lines;
+KeptLines keptLines(const std::vector<std::uint8_t>& bytes) {
+    KeptLines out;
+    out.text = decodeDataFile(bytes);
+    const std::u16string& units = out.text;
     size_t pos = 0;
     while (pos < units.size()) {
         const size_t start = pos;
-        while (pos < units.size() && pos - start < kMaxReadUnits) {
-            if (units[pos++] == u'\n') break;
-        }
+        const size_t limit = std::min(units.size(), start + kMaxReadUnits);
+        const size_t newline = units.find(u'\n', start);
+        pos = newline != std::u16string::npos && newline < limit ? newline + 1 : limit;
         std::u16string_view piece(units.data() + start, pos - start);
         // A line's text ends at a NUL, as in every C string its value goes to.
         const size_t nul = piece.find(u'\0');
         if (nul != std::u16string_view::npos) piece = piece.substr(0, nul);
         if (piece.empty() || piece[0] < 32 || piece[0] == u'#') continue;
-        lines.emplace_back(piece);
+        out.spans.emplace_back(start, piece.size());
     }
-    return lines;
+    return out;
 }
 
 void removeAll(std::u16string& text, std::u16string_view what) {
@@ -171,13 +182,15 @@ SectionValues SectionFileStore::readMany(std::wstring_view section,
         done[i] = names[i].empty();  // an empty key matches nothing
         if (!done[i]) ++left;
     }
-    for (const std::u16string& line : keptLines(*bytes)) {
+    const KeptLines kept = keptLines(*bytes);
+    for (size_t n = 0; n < kept.size(); ++n) {
+        const std::u16string_view line = kept.line(n);
         if (left == 0) break;
         // A line may hold several keys ("A=B=1" holds A and B); each key
         // takes the first line that holds it.
         finder.forEachKeyIn(line, [&](size_t number) {
             if (done[number]) return;
-            std::u16string value = line;
+            std::u16string value(line);
             removeAll(value, names[number] + u"=");
             removeLineBreaks(value);
             const std::wstring text = common::fromUtf16(value);
@@ -212,7 +225,7 @@ bool SectionFileStore::writeMany(std::wstring_view section, std::span<const KeyV
     }
     const std::wstring path = filePath(section);
 
-    std::vector<std::u16string> lines;
+    KeptLines lines;
     if (files_.exists(path)) {
         // A file we cannot read must not be replaced by one holding only the
         // new keys: that would throw the other keys away.
@@ -236,15 +249,27 @@ bool SectionFileStore::writeMany(std::wstring_view section, std::span<const KeyV
 
     // The same result as writing the keys one after another: each written
     // key leaves its old line and goes to the end, in the order given.
-    std::vector<std::u16string> kept;
+    // Kept lines stay views into the old text unless a CR/LF has to go.
+    std::vector<std::u16string> stripped;
+    stripped.reserve(lines.size());
+    std::vector<std::u16string_view> kept;
     kept.reserve(lines.size() + pairs.size());
-    for (std::u16string& line : lines) {
-        removeLineBreaks(line);
+    for (size_t n = 0; n < lines.size(); ++n) {
+        std::u16string_view line = lines.line(n);
+        while (!line.empty() && (line.back() == u'\n' || line.back() == u'\r')) line.remove_suffix(1);
+        if (line.find_first_of(u"\r\n") != std::u16string_view::npos) {
+            std::u16string copy(line);
+            removeLineBreaks(copy);
+            stripped.push_back(std::move(copy));
+            line = stripped.back();
+        }
         if (line.empty()) continue;
         bool holdsKey = false;
         finder.forEachKeyIn(line, [&](size_t) { holdsKey = true; });
-        if (!holdsKey) kept.push_back(std::move(line));
+        if (!holdsKey) kept.push_back(line);
     }
+    std::vector<std::u16string> written;
+    written.reserve(pairs.size());
     for (size_t j = 0; j < pairs.size(); ++j) {
         // A line break inside the value would split it and plant a second line
         // (possibly another key) in the file; a NUL would cut it short on reading.
@@ -256,18 +281,19 @@ bool SectionFileStore::writeMany(std::wstring_view section, std::span<const KeyV
         finder.forEachKeyIn(newLine, [&](size_t number) {
             if (lastPair[names[number]] > j) droppedLater = true;
         });
-        if (!droppedLater) kept.push_back(std::move(newLine));
+        if (!droppedLater) written.push_back(std::move(newLine));
     }
 
     const std::u16string header = common::toUtf16(L"#\r\n# [" + std::wstring(section) + L"]\r\n#\r\n");
+    for (const std::u16string& line : written) kept.push_back(line);
     size_t total = 2 + header.size() * 2;
-    for (const std::u16string& line : kept) total += (line.size() + 2) * 2;
+    for (const std::u16string_view line : kept) total += (line.size() + 2) * 2;
     std::vector<std::uint8_t> out;
     out.reserve(total);
     out.push_back(0xFF);
     out.push_back(0xFE);
     common::appendUtf16le(out, header);
-    for (const std::u16string& line : kept) {
+    for (const std::u16string_view line : kept) {
         common::appendUtf16le(out, line);
         common::appendUtf16le(out, u"\r\n");
     }
