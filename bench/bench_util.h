@@ -78,4 +78,23 @@ inline double peakWorkingSetMb() {
     return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
 }
 
+// The process's working set now, in MiB.
+inline double workingSetMb() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof(counters);
+    if (!::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof(counters))) return -1;
+    return static_cast<double>(counters.WorkingSetSize) / (1024.0 * 1024.0);
+}
+
+// The process's private committed bytes now, in MiB.
+inline double privateBytesMb() {
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof(counters);
+    if (!::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                                sizeof(counters))) {
+        return -1;
+    }
+    return static_cast<double>(counters.PrivateUsage) / (1024.0 * 1024.0);
+}
+
 }  // namespace tarvelo::bench
