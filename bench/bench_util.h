@@ -78,4 +78,33 @@ inline double peakWorkingSetMb() {
     return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
 }
 
+// The process's working set now, in MiB.
+inline double workingSetMb() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof(counters);
+    if (!::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof(counters))) return -1;
+    return static_cast<double>(counters.WorkingSetSize) / (1024.0 * 1024.0);
+}
+
+// The process's private committed bytes now, in MiB: the system's count
+// where it keeps one, else the committed private regions summed (Wine 8
+// reports no private usage).
+inline double privateBytesMb() {
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof(counters);
+    if (::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                               sizeof(counters)) &&
+        counters.PrivateUsage > 0) {
+        return static_cast<double>(counters.PrivateUsage) / (1024.0 * 1024.0);
+    }
+    size_t committed = 0;
+    MEMORY_BASIC_INFORMATION info{};
+    for (const char* at = nullptr; ::VirtualQuery(at, &info, sizeof(info)) == sizeof(info);
+         at = static_cast<const char*>(info.BaseAddress) + info.RegionSize) {
+        if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE) committed += info.RegionSize;
+        if (info.RegionSize == 0) break;
+    }
+    return static_cast<double>(committed) / (1024.0 * 1024.0);
+}
+
 }  // namespace tarvelo::bench

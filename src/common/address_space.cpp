@@ -1,5 +1,6 @@
 #include "common/address_space.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -109,7 +110,9 @@ bool ReservedBlock::grow(size_t bytes) {
 
 void ReservedBlock::trim(size_t bytes) {
     if (base_ == nullptr) return;
-    const size_t keep = roundUp(bytes + kCommitStep, space_->granularity());
+    // The slack saves a reload of the same folder some commits; a small
+    // folder after a big one keeps no more than its own size of it.
+    const size_t keep = roundUp(bytes + std::min(bytes, kCommitStep), space_->granularity());
     if (keep >= committed_) return;
     space_->decommit(base_ + keep, committed_ - keep);
     committed_ = keep;

@@ -46,7 +46,8 @@ public:
     bool ensure(size_t bytes) {
         return bytes <= committed_ || grow(bytes);
     }
-    // Gives back the memory beyond the first `bytes` (plus one step of slack).
+    // Gives back the memory beyond the first `bytes` (plus some slack, at
+    // most one step and never more than `bytes`).
     void trim(size_t bytes);
 
 private:

@@ -7,14 +7,16 @@
 
 namespace tarvelo::filelist {
 
-// A point in local time; all zeros means "unknown".
+// A point in local time; all zeros means "unknown". The fields are the
+// platform's 16-bit calendar fields (years up to 30828), kept at that width:
+// an entry holds three stamps, and 100,000 entries are listed at once.
 struct LocalStamp {
-    int32_t year = 0;
-    int32_t month = 0;
-    int32_t day = 0;
-    int32_t hour = 0;
-    int32_t minute = 0;
-    int32_t second = 0;
+    int16_t year = 0;
+    int16_t month = 0;
+    int16_t day = 0;
+    int16_t hour = 0;
+    int16_t minute = 0;
+    int16_t second = 0;
 
     bool unknown() const { return day == 0; }
     friend bool operator==(const LocalStamp&, const LocalStamp&) = default;
@@ -37,11 +39,11 @@ struct FileEntry {
     // Text of pathLength code units followed by a terminator, owned by
     // whoever filled the record (the listing's text storage); never null.
     const wchar_t* fullPath = L"";
-    uint32_t pathLength = 0;
     uint64_t size;
     LocalStamp created;
     LocalStamp modified;
     LocalStamp accessed;
+    uint32_t pathLength = 0;
     uint32_t attributes;
     // -1 parent entry, 1 folder, 0 file; in subfolder mode the depth below
     // the chosen folder (every entry is then a file).

@@ -19,12 +19,12 @@ LocalStamp stampFromFileTime(uint64_t fileTime) {
     const int64_t day = doy - (153 * mp + 2) / 5 + 1;
     const int64_t month = mp < 10 ? mp + 3 : mp - 9;
     const int64_t year = yoe + era * 400 + (month <= 2 ? 1 : 0);
-    return {static_cast<int32_t>(year),
-            static_cast<int32_t>(month),
-            static_cast<int32_t>(day),
-            static_cast<int32_t>(secondOfDay / 3600),
-            static_cast<int32_t>(secondOfDay / 60 % 60),
-            static_cast<int32_t>(secondOfDay % 60)};
+    return {static_cast<int16_t>(year),
+            static_cast<int16_t>(month),
+            static_cast<int16_t>(day),
+            static_cast<int16_t>(secondOfDay / 3600),
+            static_cast<int16_t>(secondOfDay / 60 % 60),
+            static_cast<int16_t>(secondOfDay % 60)};
 }
 
 LocalStamp localStamp(uint64_t utcFileTime, int64_t bias) {

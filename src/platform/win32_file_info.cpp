@@ -24,7 +24,9 @@ filelist::LocalStamp localStampFromFileTime(const FILETIME& utc) {
     FILETIME local{};
     SYSTEMTIME st{};
     if (!::FileTimeToLocalFileTime(&utc, &local) || !::FileTimeToSystemTime(&local, &st)) return {};
-    return {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};
+    // FileTimeToSystemTime gives years up to 30827: every field fits.
+    auto field = [](WORD value) { return static_cast<int16_t>(value); };
+    return {field(st.wYear), field(st.wMonth), field(st.wDay), field(st.wHour), field(st.wMinute), field(st.wSecond)};
 }
 
 std::optional<filelist::FileAttributeData> readFileAttributeData(std::wstring_view path) {

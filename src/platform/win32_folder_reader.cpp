@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <new>
+
 #include "filelist/file_time.h"
 #include "platform/unique_handle.h"
 #include "platform/win32_file_info.h"
@@ -10,8 +13,23 @@ namespace tarvelo::platform {
 namespace {
 
 uint64_t ticks(const FILETIME& t) { return (uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime; }
+uint64_t ticks(const LARGE_INTEGER& t) { return static_cast<uint64_t>(t.QuadPart); }
 
 bool hasLongPrefix(std::wstring_view path) { return path.substr(0, 4) == LR"(\\?\)"; }
+
+// CreateFileW's limit on a folder path, leaving room for nothing else.
+constexpr size_t kOpenLimit = MAX_PATH - 1;
+
+template <typename Time>
+void describe(filelist::FoundItem& item, uint32_t attributes, uint64_t size, const Time& created,
+              const Time& accessed, const Time& modified, int64_t bias) {
+    item.attributes = attributes;
+    item.details.attributes = attributes;
+    item.details.size = size;
+    item.details.created = filelist::localStamp(ticks(created), bias);
+    item.details.accessed = filelist::localStamp(ticks(accessed), bias);
+    item.details.modified = filelist::localStamp(ticks(modified), bias);
+}
 
 }  // namespace
 
@@ -32,6 +50,14 @@ std::wstring searchPattern(std::wstring_view folder) {
     return pattern;
 }
 
+std::wstring openablePath(std::wstring_view folder) {
+    if (folder.size() >= kOpenLimit && !hasLongPrefix(folder)) return filelist::withLongPathPrefix(folder);
+    return std::wstring(folder);
+}
+
+Win32FolderReader::Win32FolderReader(ReadMethod method, size_t bulkBufferBytes)
+    : method_(method), bufferBytes_(bulkBufferBytes < 4096 ? 4096 : bulkBufferBytes) {}
+
 bool Win32FolderReader::enterFolder(std::wstring_view folder) {
     const std::wstring path(folder);
     if (path.empty()) return false;
@@ -42,22 +68,84 @@ bool Win32FolderReader::enterFolder(std::wstring_view folder) {
 }
 
 void Win32FolderReader::listItems(std::wstring_view folder, filelist::ItemSink& sink) {
+    const int64_t bias = currentLocalBias();
+    if (method_ == ReadMethod::Bulk && listBulk(folder, sink, bias)) {
+        lastMethod_ = ReadMethod::Bulk;
+        return;
+    }
+    lastMethod_ = ReadMethod::Classic;
+    listClassic(folder, sink, bias);
+}
+
+bool Win32FolderReader::listBulk(std::wstring_view folder, filelist::ItemSink& sink, int64_t bias) {
+    if (folder.empty()) return false;
+    // Every sharing mode: the folder stays renamable and deletable by
+    // others while it is read, as with a search handle.
+    UniqueKernelHandle dir(::CreateFileW(openablePath(folder).c_str(), FILE_LIST_DIRECTORY,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!dir) return false;
+    // Items are 8-byte aligned inside the buffer.
+    const size_t words = bufferBytes_ / sizeof(uint64_t);
+    std::unique_ptr<uint64_t[]> buffer(new (std::nothrow) uint64_t[words]);
+    if (!buffer) return false;
+    const DWORD bytes = static_cast<DWORD>(words * sizeof(uint64_t));
+    // The full class carries all the listing needs; where a file system
+    // only answers the class with ids and short names, that one serves.
+    FILE_INFO_BY_HANDLE_CLASS infoClass = FileFullDirectoryInfo;
+    bool first = true;
+    filelist::FoundItem item;
+    item.detailsKnown = true;
+    for (;;) {
+        if (!::GetFileInformationByHandleEx(dir.get(), infoClass, buffer.get(), bytes)) {
+            const DWORD error = ::GetLastError();
+            // An empty drive root has no items at all.
+            if (error == ERROR_NO_MORE_FILES) return true;
+            if (first && infoClass == FileFullDirectoryInfo) {
+                infoClass = FileIdBothDirectoryInfo;
+                continue;
+            }
+            // Refused at once: the classic search reads the folder. Later
+            // failures (the folder vanished, the network went away) end the
+            // read with what was reported, as a failing search does.
+            return !first;
+        }
+        first = false;
+        const std::byte* at = reinterpret_cast<const std::byte*>(buffer.get());
+        for (;;) {
+            DWORD next = 0;
+            if (infoClass == FileFullDirectoryInfo) {
+                const auto* info = reinterpret_cast<const FILE_FULL_DIR_INFO*>(at);
+                item.name = std::wstring_view(info->FileName, info->FileNameLength / sizeof(wchar_t));
+                describe(item, info->FileAttributes, ticks(info->EndOfFile), info->CreationTime,
+                         info->LastAccessTime, info->LastWriteTime, bias);
+                next = info->NextEntryOffset;
+            } else {
+                const auto* info = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(at);
+                item.name = std::wstring_view(info->FileName, info->FileNameLength / sizeof(wchar_t));
+                describe(item, info->FileAttributes, ticks(info->EndOfFile), info->CreationTime,
+                         info->LastAccessTime, info->LastWriteTime, bias);
+                next = info->NextEntryOffset;
+            }
+            if (!sink.take(item)) return true;
+            if (next == 0) break;
+            at += next;
+        }
+    }
+}
+
+void Win32FolderReader::listClassic(std::wstring_view folder, filelist::ItemSink& sink, int64_t bias) {
     const std::wstring pattern = searchPattern(folder);
     WIN32_FIND_DATAW data{};
     UniqueFindHandle find(::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
                                              nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!find) return;
-    const int64_t bias = currentLocalBias();
     filelist::FoundItem item;
     item.detailsKnown = true;
     do {
         item.name = data.cFileName;
-        item.attributes = data.dwFileAttributes;
-        item.details.attributes = data.dwFileAttributes;
-        item.details.size = (uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
-        item.details.created = filelist::localStamp(ticks(data.ftCreationTime), bias);
-        item.details.accessed = filelist::localStamp(ticks(data.ftLastAccessTime), bias);
-        item.details.modified = filelist::localStamp(ticks(data.ftLastWriteTime), bias);
+        describe(item, data.dwFileAttributes, (uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow,
+                 data.ftCreationTime, data.ftLastAccessTime, data.ftLastWriteTime, bias);
         if (!sink.take(item)) return;
     } while (::FindNextFileW(find.get(), &data));
 }

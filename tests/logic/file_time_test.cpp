@@ -15,7 +15,7 @@ TEST(FileTime, EveryDayFrom1601To2500) {
     for (uint64_t day = 0; y < 2500; ++day) {
         const uint64_t t = day * kDay + 13 * 36'000'000'000ull + 7 * 600'000'000ull + 9 * 10'000'000ull + 1234;
         const LocalStamp s = stampFromFileTime(t);
-        ASSERT_EQ(s, (LocalStamp{y, m, d, 13, 7, 9})) << day;
+        ASSERT_EQ(s, (LocalStamp{static_cast<int16_t>(y), static_cast<int16_t>(m), static_cast<int16_t>(d), 13, 7, 9})) << day;
         const int len = lengths[m - 1] + (m == 2 && leap(y) ? 1 : 0);
         if (++d > len) {
             d = 1;

@@ -24,7 +24,10 @@ namespace {
 
 constexpr UINT kPeriodicWatchMs = 2550;
 constexpr UINT kRepaintFirstMs = 200;
-constexpr UINT kStartFolderMs = 350;
+// The start folder is listed as soon as the window has been shown and
+// painted once (timers come after pending paints); a longer wait only
+// delays the first list.
+constexpr UINT kStartFolderMs = USER_TIMER_MINIMUM;
 
 BOOL CALLBACK countMonitor(HMONITOR, HDC, LPRECT, LPARAM data) {
     ++*reinterpret_cast<int*>(data);

@@ -7,6 +7,7 @@
 #include "filelist/scroll_mapping.h"
 #include "filelist/view_restore.h"
 #include "filelist/win/list_painter.h"
+#include "platform/first_paint_signal.h"
 #include "platform/system_info.h"
 #include "resource_ids.h"
 #include "shell/dpi_scale.h"
@@ -97,6 +98,7 @@ void MainWindow::paintList() {
 
     filelist::win::ListPaintOutput out;
     filelist::win::paintListPane(pane.buffer, in, out);
+    platform::noteListBufferPainted(complete);
     pane.headerCells = out.headerCells;
     if (complete) filelist::win::storeNameTruncated(listing, out);
     updateListScrollBar();

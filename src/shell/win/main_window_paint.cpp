@@ -1,5 +1,6 @@
 // The window's visuals: palette, fonts, back buffers, title bar and menus,
 // and copying the panes' buffers to the screen.
+#include "platform/first_paint_signal.h"
 #include "resource_ids.h"
 #include "shell/menu_icons.h"
 #include "shell/run_flags.h"
@@ -54,6 +55,7 @@ void MainWindow::drawPane(const DRAWITEMSTRUCT& item) {
     else if (item.hwndItem == p.splitBar) buffer = &p.splitBarBuffer;
     if (buffer && buffer->valid()) {
         buffer->blitTo(item.hDC, 0, 0);
+        if (buffer == &p.listPane.buffer) platform::noteListShown();
         return;
     }
     HBRUSH brush = CreateSolidBrush(p.palette[kRoleBackground].value);
