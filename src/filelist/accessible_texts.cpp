@@ -12,6 +12,7 @@ std::wstring accessibleRowName(const FileEntry& entry, const CellContext& contex
     std::wstring text = cells.name;
     switch (classifyEntry(entry, context.subfolderMode)) {
     case EntryClass::Parent:
+        text = L"..";  // the cell holds the whole path
         text += L", ";
         text += pick(l, L"Parent Folder", L"親フォルダ");
         return text;

@@ -46,7 +46,7 @@ std::wstring actionText(const KeyRow& row, const CommandNameLookup& commandName,
     case KeyAction::SortPrev: return pick(l, L"Sort by the previous column", L"前の列で並べ替え");
     case KeyAction::SortFlip: return pick(l, L"Reverse the sort order", L"並べ替えの順序を反転");
     case KeyAction::ArmBand:
-        return pick(l, L"Hold, then drag with the mouse: select with a rubber band",
+        return pick(l, L"Hold and drag: select with a rubber band",
                     L"押したままマウスでドラッグ: 範囲選択");
     case KeyAction::DigitDrive: {
         std::wstring t = pick(l, L"Go to drive ", L"ドライブ ");
