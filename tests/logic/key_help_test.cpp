@@ -54,11 +54,13 @@ TEST(KeyHelp, EveryKeyTheLookupActsOnIsListedWithItsMeaning) {
                 }
                 // A key whose row accepts any modifier is listed bare.
                 const std::wstring bare = keyName(vk);
-                const KeyHelpLine* line = lineWithKey(lines, m.prefix + bare);
-                if (!line) line = lineWithKey(lines, bare);
-                ASSERT_NE(line, nullptr) << narrow(m.prefix + bare) << (phase == KeyPhase::Up ? " (up)" : "");
+                const KeyHelpLine* exact = lineWithKey(lines, m.prefix + bare);
+                const KeyHelpLine* any = lineWithKey(lines, bare);
+                ASSERT_TRUE(exact || any) << narrow(m.prefix + bare) << (phase == KeyPhase::Up ? " (up)" : "");
                 if (b.action == KeyAction::PostCommand || b.action == KeyAction::Escape) {
-                    EXPECT_EQ(narrow(line->what), narrow(fakeName(b.command))) << narrow(m.prefix + bare);
+                    const std::wstring want = fakeName(b.command);
+                    EXPECT_TRUE((exact && exact->what == want) || (any && any->what == want))
+                        << narrow(m.prefix + bare) << " should read " << narrow(want);
                 }
                 ++checked;
             }
