@@ -164,3 +164,8 @@
 #define TIMER_RELAYOUT         10005
 #define TIMER_OPERATION        10006
 #define TIMER_START_FOLDER     10007
+
+// Keyboard help (Help > Keyboard Shortcuts): its command, dialog and list.
+#define IDM_KEYBOARD_SHORTCUTS 32890
+#define IDD_KEYBOARD_HELP      180
+#define IDC_KEYHELP_LIST       1060

@@ -77,8 +77,12 @@ Sandbox::Sandbox(const std::wstring& name) {
     CopyFileW((testBinFolder() + L"Tarvelo.exe").c_str(), exePath().c_str(), FALSE);
 }
 
+Sandbox::Sandbox(Existing, const std::wstring& folder) : folder_(folder), owned_(false) {
+    if (!folder_.empty() && folder_.back() != L'\\') folder_ += L'\\';
+}
+
 Sandbox::~Sandbox() {
-    if (!getenv("TARVELO_KEEP_SANDBOX")) deleteTree(folder_);
+    if (owned_ && !getenv("TARVELO_KEEP_SANDBOX")) deleteTree(folder_);
 }
 
 std::wstring Sandbox::makeFolder(const std::wstring& relative) const {

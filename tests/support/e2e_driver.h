@@ -20,6 +20,10 @@ bool waitUntil(const std::function<bool()>& pred, std::chrono::milliseconds time
 class Sandbox {
 public:
     explicit Sandbox(const std::wstring& name);
+    // An existing folder holding Tarvelo.exe (an unpacked release), used as
+    // it is: nothing copied in, nothing deleted at the end.
+    struct Existing {};
+    Sandbox(Existing, const std::wstring& folder);
     ~Sandbox();
     Sandbox(const Sandbox&) = delete;
     Sandbox& operator=(const Sandbox&) = delete;
@@ -33,6 +37,7 @@ public:
 
 private:
     std::wstring folder_;
+    bool owned_ = true;
 };
 
 class TarveloApp {

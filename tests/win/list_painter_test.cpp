@@ -10,7 +10,9 @@
 #include "filelist/row_layout.h"
 #include "filelist/win/shell_icon_cache.h"
 #include "shell/entry_colours.h"
+#include "shell/system_contrast_palette.h"
 #include "shell/win/animated_background.h"
+#include "shell/win/high_contrast.h"
 #include "shell/win/theme_fonts.h"
 
 namespace tarvelo::filelist::win {
@@ -284,6 +286,48 @@ TEST_F(ListPainterTest, InactiveAppPaintsAPalerCursorRow) {
     const shell::Gradient pale = shell::cursorRowGradient(palette, pair.fill, false);
     expectInGradient(pixel(quietX(in), rowY(in, kCursorRow, 1)), pale);
     expectInGradient(pixel(quietX(in), rowY(in, kCursorRow, in.metrics.rowHeight - 1)), pale);
+}
+
+// Windows' high-contrast colours, set in the test prefix, replace the theme
+// wherever the list paints; the theme's own colours come back without them.
+TEST_F(ListPainterTest, HighContrastPaintsTheSystemColoursInsteadOfTheTheme) {
+    const INT indexes[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT, COLOR_GRAYTEXT};
+    COLORREF saved[std::size(indexes)];
+    for (size_t i = 0; i < std::size(indexes); ++i) saved[i] = GetSysColor(indexes[i]);
+    struct Restore {
+        const INT* indexes;
+        const COLORREF* colours;
+        ~Restore() { SetSysColors(5, indexes, colours); }
+    } restore{indexes, saved};
+    const COLORREF contrast[] = {RGB(0x10, 0x20, 0x30), RGB(0xF0, 0xE0, 0xD0), RGB(0x00, 0xA0, 0x00),
+                                 RGB(0xFF, 0xFF, 0x00), RGB(0x80, 0x80, 0x40)};
+    ASSERT_TRUE(SetSysColors(5, indexes, contrast));
+
+    ListPaintInput in = input(shell::kThemeIlluminateLight, ListView::MultiColumn);
+    palette = shell::systemContrastPalette(shell::win::systemColours());
+    ListPaintOutput out;
+    paintListPane(buffer, in, out);
+    saveArtifact("list_high_contrast");
+
+    const Colour window = Colour::fromHex(0x102030);
+    EXPECT_EQ(pixel(3, 3), window);
+    // No stripes and no drifting background: both rows are the window colour.
+    EXPECT_EQ(pixel(quietX(in), rowY(in, kSecretRow, 2)), window);
+    EXPECT_EQ(pixel(quietX(in), rowY(in, kLockedRow, 2)), window);
+    // The cursor row in the highlight colour (the usual light-to-dark shading).
+    expectInGradient(pixel(quietX(in), rowY(in, kCursorRow, 1)),
+                     shell::cursorRowGradient(palette, Colour::fromHex(0x00A000), true));
+    // Selection marks of ordinary rows in the window text colour; hidden rows
+    // in the grey text colour.
+    POINT p = markCentre(in, out, kReadmeRow);
+    EXPECT_EQ(pixel(p.x, p.y), Colour::fromHex(0xF0E0D0));
+    EXPECT_TRUE(palette.isDarkTheme);
+    EXPECT_EQ(shell::rowColours(palette, shell::EntryGroup::Hidden, false, false).text, Colour::fromHex(0x808040));
+
+    // Switched off: the theme's palette paints again.
+    in = input(shell::kThemeLightBlue, ListView::MultiColumn);
+    paintListPane(buffer, in, out);
+    EXPECT_EQ(pixel(3, 3), Colour::fromHex(0xD0E9FE));
 }
 
 TEST_F(ListPainterTest, LoadProgressBarOnlyFromFiveThousandFilledEntries) {

@@ -41,6 +41,7 @@ const std::map<int, Label>& commandLabels() {
         {32771, {L"Exit(&Z)", L"アプリケーションの終了(&Z)", L"ESC"}},
         {32772, {L"Select Folder(&F)...", L"フォルダ選択(&F)...", L"Ctrl+BS"}},
         {32773, {L"Version(&A)...", L"バージョン情報(&A)...", nullptr}},
+        {IDM_KEYBOARD_SHORTCUTS, {L"Keyboard Shortcuts(&K)...", L"キーボードショートカット(&K)...", nullptr}},
         {32775, {L"Window Top Most(&T)", L"常に手前に表示(&T)", nullptr}},
         {32776, {L"Reload(&R)", L"最新の情報に更新(&R)", L"F5"}},
         {32778, {L"Property(&P)...", L"プロパティ(&P)...", L"Ctrl+P"}},
@@ -159,7 +160,7 @@ std::vector<Node> mainMenuLayout() {
         popup(L"View(&V)", L"表示(&V)", view),
         popup(L"Setting(&S)", L"設定(&S)",
               items({32801, kSep, 32819, 32825, kSep, 32802, kSep, 32838, 32839, kSep, 32846})),
-        popup(L"Help(&H)", L"ヘルプ(&H)", items({32773})),
+        popup(L"Help(&H)", L"ヘルプ(&H)", items({IDM_KEYBOARD_SHORTCUTS, kSep, 32773})),
     };
 }
 
@@ -336,6 +337,7 @@ TEST_F(ResourcesTest, MenusDialogAndStringsExistInExactlyTheTwoLanguages) {
         {RT_MENU, IDR_MAIN_MENU},       {RT_MENU, IDR_LIST_CONTEXT_MENU},
         {RT_MENU, IDR_DROP_MENU},       {RT_MENU, IDR_POPUP_MENU},
         {RT_DIALOG, IDD_VERSION},       {RT_STRING, IDS_LANGUAGE_MARKER / 16 + 1},
+        {RT_DIALOG, IDD_KEYBOARD_HELP}, {RT_STRING, IDM_KEYBOARD_SHORTCUTS / 16 + 1},
         {RT_STRING, IDM_EXIT / 16 + 1}, {RT_STRING, IDS_THEME_LAST / 16 + 1},
     };
     for (const Row& row : rows) {

@@ -37,6 +37,8 @@ public:
     SideBarScroll scroll() const;
     int firstVisible() const { return firstVisible_; }
     int visibleRows() const { return layout_.visibleRows(); }
+    // Where the last paint put the buttons and rows (for screen readers).
+    const SideBarLayout& layout() const { return layout_; }
 
     // The pointer moved over the bar; true when the hover outline moved.
     bool pointerMove(POINT pt);

@@ -264,6 +264,10 @@ void MainWindow::onInitDialog() {
     p.splitBar = GetDlgItem(hwnd_, IDC_SPLIT_BAR);
     p.themedListScroll.create(hwnd_, IDC_THEMED_LIST_SCROLL);
     p.themedSideScroll.create(hwnd_, IDC_THEMED_SIDE_SCROLL);
+    // Screen readers: the owner-drawn panes answer WM_GETOBJECT.
+    p.listAccess.attach(p.list, ctx.uiLanguage);
+    p.sideBarAccess.attach(p.sideBar, ctx.uiLanguage);
+    p.driveBarAccess.attach(p.driveBar, ctx.uiLanguage);
     relayout();
 
     {
@@ -571,10 +575,19 @@ INT_PTR MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DRAWITEM:
         drawPane(*reinterpret_cast<DRAWITEMSTRUCT*>(lp));
         return TRUE;
+    // High contrast switched on or off, or other system colours: the
+    // palette is rebuilt from them (default processing still runs).
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+        rebuildVisuals();
+        if (GetMenu(hwnd_)) DrawMenuBar(hwnd_);
+        return FALSE;
     case kMsgMenuBarPaint:
+        if (parts_->highContrast) return FALSE;  // the system draws it in its colours
         if (paintMenuBar(hwnd_, lp, parts_->palette.isDarkTheme)) return result(0);
         return FALSE;
     case kMsgMenuBarItemPaint:
+        if (parts_->highContrast) return FALSE;
         if (paintMenuBarItem(hwnd_, lp, parts_->palette.isDarkTheme, dpi_)) return result(0);
         return FALSE;
     default:

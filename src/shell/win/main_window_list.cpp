@@ -103,6 +103,7 @@ void MainWindow::paintList() {
     if (complete) filelist::win::storeNameTruncated(listing, out);
     updateListScrollBar();
     if (p.list) InvalidateRect(p.list, nullptr, FALSE);
+    p.listAccess.afterPaint();
 }
 
 void MainWindow::updateListScrollBar() {

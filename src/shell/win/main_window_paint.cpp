@@ -5,6 +5,7 @@
 #include "shell/menu_icons.h"
 #include "shell/run_flags.h"
 #include "shell/win/appearance.h"
+#include "shell/win/high_contrast.h"
 #include "shell/win/main_window.h"
 #include "shell/win/main_window_parts.h"
 
@@ -23,13 +24,16 @@ void sizeBuffer(platform::BackBuffer& buffer, HWND pane) {
 void MainWindow::rebuildVisuals() {
     MainWindowParts& p = *parts_;
     buildPalette(p.palette, settings_.themaColor, p.contrast);
+    // Windows' high-contrast mode wins over the theme while it is on.
+    p.highContrast = highContrastOn();
+    if (p.highContrast) p.palette = systemContrastPalette(systemColours());
     HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0));
     p.fonts.build(settings_.font, dpi_, dialogFont);
     layoutList();
     sizeBuffer(p.driveBarBuffer, p.driveBar);
     sizeBuffer(p.sideBarBuffer, p.sideBar);
     sizeBuffer(p.splitBarBuffer, p.splitBar);
-    colourTitleBar(hwnd_, p.palette.isDarkTheme, activeApp_);
+    colourTitleBar(hwnd_, p.palette.isDarkTheme && !p.highContrast, activeApp_);
     for (ThemedScrollBar* bar : {&p.themedListScroll, &p.themedSideScroll}) {
         bar->setColours(p.palette);
         bar->setDpi(dpi_);

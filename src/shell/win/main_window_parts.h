@@ -8,8 +8,10 @@
 #include "filelist/folder_listing.h"
 #include "filelist/drive_table.h"
 #include "filelist/shortcut_folder_list.h"
+#include "filelist/win/bar_accessible.h"
 #include "filelist/win/drive_bar_pane.h"
 #include "filelist/win/drive_monitor.h"
+#include "filelist/win/list_accessible.h"
 #include "filelist/win/list_pane.h"
 #include "filelist/win/side_bar_pane.h"
 #include "filelist/win/navigator.h"
@@ -89,6 +91,13 @@ public:
     POINT lastClickPoint{};
     // SaveData/ShortCutFolder.
     std::wstring shortcutFolder;
+
+    // Accessibility: what screen readers read of the panes, and whether the
+    // palette follows the system's high-contrast colours.
+    filelist::win::ListAccessible listAccess{listing, listPane};
+    filelist::win::SideBarAccessible sideBarAccess{sideBarPane, shortcuts};
+    filelist::win::DriveBarAccessible driveBarAccess{driveBarPane};
+    bool highContrast = false;
 };
 
 }  // namespace tarvelo::shell::win

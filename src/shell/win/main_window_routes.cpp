@@ -2,11 +2,13 @@
 // adds one call here; the main window itself never grows a switch.
 #include "shell/win/main_window.h"
 #include "shell/win/main_window_parts.h"
+#include "shell/win/keyboard_help.h"
 
 namespace tarvelo::shell::win {
 
 void MainWindow::registerCommands() {
     registerListCommands();
+    registerKeyboardHelpCommands(*this);
 }
 
 }  // namespace tarvelo::shell::win
