@@ -15,6 +15,7 @@
 #include "filelist/win/navigator.h"
 #include "filelist/win/shell_icon_cache.h"
 #include "platform/gdi_draw.h"
+#include "preview/win/preview_controller.h"
 #include "shell/win/animated_background.h"
 #include "platform/unique_handle.h"
 #include "shell/theme_palette.h"
@@ -77,6 +78,8 @@ public:
     POINT lastClickPoint{};
     // SaveData/ShortCutFolder.
     std::wstring shortcutFolder;
+    // The image preview, the image library and GDI+.
+    preview::win::PreviewController preview;
 };
 
 }  // namespace tarvelo::shell::win
