@@ -85,6 +85,7 @@ INT_PTR CALLBACK MainWindow::dialogProc(HWND window, UINT msg, WPARAM wp, LPARAM
 bool MainWindow::preTranslate(MSG& msg) {
     if (!hwnd_ || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
     MainWindowParts& p = *parts_;
+    if (previewFilter(msg)) return true;
     switch (msg.message) {
     case WM_KEYDOWN:
     case WM_KEYUP:
@@ -289,6 +290,7 @@ void MainWindow::onInitDialog() {
         p.confirmedFontSize = settings_.font.size;
     }
     initBars();
+    p.preview.start();
     registerCommands();
     DragAcceptFiles(p.list, TRUE);
     p.navigator.watch().start();
@@ -450,7 +452,7 @@ void MainWindow::onTimer(UINT_PTR id) {
         onLoadProgressTimer();
         break;
     case TIMER_WATCH_AND_DRIVES:
-        onWatchAndDrivesTimer();
+        if (!parts_->preview.state().showing()) onWatchAndDrivesTimer();
         break;
     case TIMER_REPAINT:
         if (!flags.uiBusy && !flags.listingThread) {
@@ -458,7 +460,8 @@ void MainWindow::onTimer(UINT_PTR id) {
             clearBarHover();
             repaintAll();
         }
-        SetTimer(hwnd_, TIMER_REPAINT, isIlluminateTheme(settings_.themaColor) ? 200 : 400, nullptr);
+        SetTimer(hwnd_, TIMER_REPAINT,
+                 isIlluminateTheme(settings_.themaColor) || parts_->preview.state().showing() ? 200 : 400, nullptr);
         break;
     case TIMER_INDICATORS:
         // The size and contrast indicators disappear: the values count as confirmed.

@@ -99,6 +99,12 @@ private:
     void handleListResult(const filelist::win::InputResult& r);
     void confinePointerToList();
     void openCursorEntry(bool doubleClick);
+    // The image preview over the list (main_window_preview.cpp).
+    void requestPreviewOfCursor(int memberIndex);
+    void runPendingPreview();
+    bool previewFilter(const MSG& msg);
+    bool previewKey(const MSG& msg);
+    void previewFollowCursor();
     void startFileDrag();
     void showPopupMenu(bool drives);
     void storeShortcutFolder();

@@ -1,6 +1,6 @@
 // The orderly exit: confirmation, stopping the background threads, removing
 // the temporary expansion folder, and saving everything at destruction.
-#include "platform/folder_removal.h"
+#include "preview/win/expansion_cleanup.h"
 #include "platform/private_profile_store.h"
 #include "platform/win32_byte_file.h"
 #include "shell/run_flags.h"
@@ -41,7 +41,7 @@ void MainWindow::onClose() {
     parts_->navigator.loader().stop();
     parts_->navigator.watch().stop();
     // Nothing of the expansion folder is kept between runs.
-    platform::removeFolderTree(context_.moduleFolder + L"_expand_temp_\\");
+    preview::win::removeExpansionFolder(context_.moduleFolder);
     SetCursor(old);
     DestroyWindow(hwnd_);
 }
@@ -85,6 +85,7 @@ void MainWindow::onDestroy() {
     }
     // The menu object is ours; detach it so the window does not free it too.
     if (GetMenu(hwnd_) == mainMenu_.get()) SetMenu(hwnd_, nullptr);
+    parts_->preview.stop();
     SetCursor(old);
     destroyed_ = true;
     PostQuitMessage(0);

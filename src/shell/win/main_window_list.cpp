@@ -46,7 +46,8 @@ void MainWindow::paintList() {
     MainWindowParts& p = *parts_;
     filelist::FolderListing& listing = p.listing;
     filelist::win::ListPane& pane = p.listPane;
-    if (!pane.buffer.valid()) return;
+    // A shown preview covers the list until the user acts.
+    if (!pane.buffer.valid() || p.preview.state().showing()) return;
     pane.beforePaint(listing, view());
 
     const bool complete = listing.isComplete();
@@ -102,6 +103,7 @@ void MainWindow::paintList() {
     pane.headerCells = out.headerCells;
     if (complete) filelist::win::storeNameTruncated(listing, out);
     updateListScrollBar();
+    runPendingPreview();
     if (p.list) InvalidateRect(p.list, nullptr, FALSE);
     p.listAccess.afterPaint();
 }
@@ -191,6 +193,7 @@ bool MainWindow::onListKey(const MSG& msg) {
             PeekMessageW(&next, msg.hwnd, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE);
         }
     }
+    if (down && previewKey(msg)) return true;
     filelist::KeyModifiers mods{keyHeld(VK_CONTROL), keyHeld(VK_SHIFT), keyHeld(VK_MENU)};
     filelist::KeyBinding binding =
         filelist::lookupKey(vk, down ? filelist::KeyPhase::Down : filelist::KeyPhase::Up, mods);
@@ -200,7 +203,9 @@ bool MainWindow::onListKey(const MSG& msg) {
     case filelist::GuardVerdict::Drop: return true;
     case filelist::GuardVerdict::Run: break;
     }
+    const int cursorBefore = p.listPane.cursor.cursorIndex();
     InputResult r = p.listPane.applyKey(binding, p.listing, view());
+    if (p.listPane.cursor.cursorIndex() != cursorBefore) previewFollowCursor();
     handleListResult(r);
     switch (r.special) {
     case KeyAction::Escape:
@@ -234,6 +239,7 @@ void MainWindow::handleListResult(const InputResult& r) {
     if (r.postCommand) PostMessageW(hwnd_, WM_COMMAND, static_cast<WPARAM>(r.postCommand), 0);
     if (r.openEntry) openCursorEntry(r.doubleClick);
     if (r.startDrag) startFileDrag();
+    if (r.previewEntry) requestPreviewOfCursor(0);
     if (r.repaint) paintList();
 }
 
@@ -328,7 +334,7 @@ void MainWindow::openCursorEntry(bool doubleClick) {
         paintList();
         break;
     case filelist::OpenOutcome::Preview:
-        // The image preview arrives with the viewers.
+        requestPreviewOfCursor(0);
         break;
     }
 }

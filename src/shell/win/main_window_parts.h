@@ -20,6 +20,7 @@
 #include "platform/gdi_draw.h"
 #include "platform/win32_byte_file.h"
 #include "shell/section_file_store.h"
+#include "preview/win/preview_controller.h"
 #include "shell/win/animated_background.h"
 #include "platform/unique_handle.h"
 #include "shell/theme_palette.h"
@@ -98,6 +99,8 @@ public:
     filelist::win::SideBarAccessible sideBarAccess{sideBarPane, shortcuts};
     filelist::win::DriveBarAccessible driveBarAccess{driveBarPane};
     bool highContrast = false;
+    // The image preview, the image library and GDI+.
+    preview::win::PreviewController preview;
 };
 
 }  // namespace tarvelo::shell::win
