@@ -7,6 +7,7 @@ namespace tarvelo::shell::win {
 
 void MainWindow::registerCommands() {
     registerListCommands();
+    registerViewCommands(commands_, *this);
 }
 
 }  // namespace tarvelo::shell::win
