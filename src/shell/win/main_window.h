@@ -154,6 +154,9 @@ private:
     void toggleMenuBar();
     void setTitle(const std::wstring& title);
     void saveSettings();
+    // The save before a crash restart: into a copy of the settings file,
+    // which then replaces it (main_window_crash_save.cpp).
+    void saveSettingsForRestart();
     void resetInteraction();
     void drawPane(const DRAWITEMSTRUCT& item);
     void applyMenuIcons(HMENU menu);
