@@ -142,6 +142,11 @@ std::wstring toolTipText(const CellTexts& c, ListView view, UiLanguage language)
     return text;
 }
 
+std::wstring_view statusValueOnly(std::wstring_view text) {
+    const size_t colon = text.find(L": ");
+    return colon == std::wstring_view::npos ? text : text.substr(colon + 2);
+}
+
 std::array<std::wstring, kStatusCellCount> statusLineTexts(const StatusValues& v,
                                                            UiLanguage language) {
     StatusValues shown = v;

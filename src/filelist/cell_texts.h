@@ -87,6 +87,10 @@ struct StatusValues {
 // from the one last confirmed.
 inline bool indicatorShown(int current, int confirmed) { return current != confirmed; }
 
+// A status text without its label: what follows the first ": " (the whole
+// text when it has none).
+std::wstring_view statusValueOnly(std::wstring_view text);
+
 std::array<std::wstring, kStatusCellCount> statusLineTexts(const StatusValues& values,
                                                            UiLanguage language);
 

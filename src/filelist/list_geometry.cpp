@@ -79,13 +79,34 @@ std::vector<PixelRect> statusCells(const PixelRect& band, int P, int S) {
         }
         for (int i = 1; i <= 5; ++i) widths[i] = static_cast<int>(widths[i] * f);
     }
+    // A band too narrow for all seven (the first-start window): the cells
+    // on the right give way first, each down to half its width, so that the
+    // last one still ends at the band's edge; then all shrink alike.
+    const int lastMin = 4 * P;
+    int overflow = lastMin - band.width();
+    for (int w : widths) overflow += w;
+    for (int i = 5; i >= 1 && overflow > 0; --i) {
+        const int cut = std::min(overflow, widths[i] - widths[i] / 2);
+        widths[i] -= cut;
+        overflow -= cut;
+    }
+    int last = lastMin;
+    if (overflow > 0) {
+        const int total = band.width() + overflow;
+        int used = 0;
+        for (int& w : widths) {
+            w = total > 0 ? static_cast<int>(static_cast<long long>(w) * band.width() / total) : 0;
+            used += w;
+        }
+        last = std::max(0, band.width() - used);
+    }
     std::vector<PixelRect> cells;
     int x = band.left;
     for (int w : widths) {
         cells.push_back({x, band.top, x + w, band.bottom});
         x += w;
     }
-    cells.push_back({x, band.top, std::max(band.right, x + 4 * P), band.bottom});
+    cells.push_back({x, band.top, std::max(band.right, x + last), band.bottom});
     return cells;
 }
 

@@ -1,3 +1,4 @@
+#include "filelist/cell_texts.h"
 #include "filelist/list_geometry.h"
 
 #include <gtest/gtest.h>
@@ -56,9 +57,37 @@ TEST(ListGeometry, StatusCellsShrinkForNarrowBlanks) {
     // P = 10, S = 9: only k = 1.0 holds: f = 0.95.
     EXPECT_EQ(statusCells(band, 10, 9)[1].width(), 237);
 
-    // The last cell keeps at least 4P even in a band too narrow for all.
-    std::vector<PixelRect> tight = statusCells({0, 0, 100, 20}, 8, 8);
-    EXPECT_EQ(tight[6].width(), 32);
+}
+
+// Bands narrower than the seven base widths (the first-start window): the
+// cells stay side by side inside the band, the right-most give way first.
+TEST(ListGeometry, StatusCellsFitANarrowBand) {
+    struct Case {
+        int width;
+        int untouchedUpTo;  // cells 0..n keep their base width
+    };
+    // P = S = 8: base 32, 200, 192, 352, 192, 352 and the last at least 32 (1352 in all).
+    const Case cases[] = {{1352, 6}, {1200, 4}, {900, 2}, {760, 0}, {300, -1}, {60, -1}};
+    const int base[] = {32, 200, 192, 352, 192, 352};
+    for (const Case& c : cases) {
+        const PixelRect band{12, 0, 12 + c.width, 20};
+        std::vector<PixelRect> cells = statusCells(band, 8, 8);
+        ASSERT_EQ(cells.size(), 7u);
+        EXPECT_EQ(cells.front().left, band.left) << c.width;
+        EXPECT_EQ(cells.back().right, band.right) << c.width;
+        for (size_t i = 1; i < cells.size(); ++i) {
+            EXPECT_EQ(cells[i].left, cells[i - 1].right) << c.width << " cell " << i;
+            EXPECT_GE(cells[i].width(), 0) << c.width << " cell " << i;
+        }
+        for (int i = 0; i <= c.untouchedUpTo && i < 6; ++i) EXPECT_EQ(cells[static_cast<size_t>(i)].width(), base[i]) << c.width << " cell " << i;
+        if (c.untouchedUpTo >= 0) EXPECT_GE(cells[6].width(), 32) << c.width;
+    }
+}
+
+TEST(ListGeometry, StatusValueWithoutItsLabel) {
+    EXPECT_EQ(statusValueOnly(L"TotalFile(Size): 12 ( 3 KB )"), L"12 ( 3 KB )");
+    EXPECT_EQ(statusValueOnly(L"総ファイル(Size): 12"), L"12");
+    EXPECT_EQ(statusValueOnly(L"16"), L"16");
 }
 
 TEST(ListGeometry, SelectionMapMarksAreAtLeastFourPixels) {

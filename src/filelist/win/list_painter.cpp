@@ -76,7 +76,13 @@ void paintStatusLine(PaintPass& pass, ListPaintOutput& out) {
     const auto texts = statusLineTexts(values, in.settings.language);
     for (size_t i = 0; i < out.statusCells.size(); ++i) {
         drawCellBox(c, pass.palette, out.statusCells[i]);
-        if (i < texts.size()) c.text(texts[i], cellLabelBox(out.statusCells[i], in.dpi), pass.palette[shell::kRoleText]);
+        if (i >= texts.size()) continue;
+        const TextBox box = cellLabelBox(out.statusCells[i], in.dpi);
+        std::wstring_view shown = texts[i];
+        // A narrow cell drops its label ("TotalFile(Size): ") before the
+        // value is cut; what is still too long ends in an ellipsis.
+        if (c.textWidth(shown) > box.rect.width()) shown = statusValueOnly(shown);
+        c.text(shown, box, pass.palette[shell::kRoleText]);
     }
 }
 

@@ -14,6 +14,7 @@
 #include "shell/settings_file_names.h"
 #include "shell/shell_texts.h"
 #include "shell/win/app_context.h"
+#include "shell/win/instance_gate.h"
 #include "shell/win/main_window.h"
 
 namespace tarvelo::shell::win {
@@ -84,8 +85,7 @@ int runApplication(HINSTANCE instance, int showCommand) {
     ctx.moduleBaseName = parts.stem;
 
     // The mutex lives as long as the process; its existence marks a second copy.
-    platform::UniqueKernelHandle mutex(CreateMutexW(nullptr, TRUE, ctx.moduleBaseName.c_str()));
-    ctx.isSecondInstance = GetLastError() == ERROR_ALREADY_EXISTS;
+    ctx.isSecondInstance = acquireInstanceMutex(ctx.moduleBaseName);
 
     ctx.settingsFilePath = settingsFileName(ctx.modulePath, platform::userName(), platform::computerName(),
                                             ctx.isSecondInstance);

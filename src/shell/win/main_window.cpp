@@ -16,6 +16,7 @@
 #include "shell/run_flags.h"
 #include "shell/shell_texts.h"
 #include "shell/wheel_rules.h"
+#include "shell/win/crash_handler.h"
 #include "shell/win/main_window_parts.h"
 
 namespace tarvelo::shell::win {
@@ -220,6 +221,8 @@ void MainWindow::onInitDialog() {
                                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+
+    installCrashHandler({hwnd_, ctx.modulePath, ctx.startTickMs, restartWaitProcessId(ctx.commandLine).has_value()});
 
     RunFlags& flags = runFlags();
     flags.uiBusy = 0;

@@ -19,12 +19,13 @@
 #include "shell/command_table.h"
 #include "shell/layout.h"
 #include "shell/win/app_context.h"
+#include "shell/win/view_commands_win.h"
 
 namespace tarvelo::shell::win {
 
 class MainWindowParts;  // panes, visuals and command owners
 
-class MainWindow final : private filelist::win::NavigatorHost {
+class MainWindow final : private filelist::win::NavigatorHost, private ViewCommandHost {
 public:
     explicit MainWindow(AppContext& context);
     ~MainWindow() override;
@@ -34,25 +35,25 @@ public:
     // Creates the window and runs its modal loop until it is destroyed.
     int run();
 
-    HWND hwnd() const { return hwnd_; }
+    HWND hwnd() const override { return hwnd_; }
     AppContext& context() { return context_; }
-    AppSettings& settings() { return settings_; }
+    AppSettings& settings() override { return settings_; }
     const MainLayout& layout() const { return layout_; }
-    int dpi() const { return dpi_; }
+    int dpi() const override { return dpi_; }
     bool isActiveApp() const { return activeApp_; }
 
     // Command guard: false while a guarded command or the listing thread runs.
-    bool guardAllows() const;
+    bool guardAllows() const override;
     // Runs modal work the guarded way: timers 10002/10003 stopped and uiBusy
     // held while work runs; the interaction state reset and the visuals
     // rebuilt afterwards.
-    void runModal(const std::function<void()>& work);
+    void runModal(const std::function<void()>& work) override;
 
     void stopPeriodicTimers();
     void startPeriodicTimers();
 
     // Lays the panes out for the current client size.
-    void relayout();
+    void relayout() override;
     // Rebuilds palette, fonts, metrics and back buffers, then repaints.
     void rebuildVisuals();
     void repaintAll();
@@ -70,7 +71,7 @@ public:
     CommandTable& commands() { return commands_; }
     MainWindowParts& parts() { return *parts_; }
     // Draws the list into its back buffer and shows it.
-    void refreshList() { paintList(); }
+    void refreshList() override { paintList(); }
 
 private:
     static INT_PTR CALLBACK dialogProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
@@ -140,6 +141,14 @@ private:
     void selectFolder();
     void copyListText(bool fullPaths);
 
+    // ViewCommandHost (main_window_view_host.cpp)
+    HINSTANCE instanceHandle() const override { return context_.instance; }
+    UiLanguage language() const override { return context_.uiLanguage; }
+    filelist::FolderListing& viewListing() override;
+    filelist::win::ListPane& viewListPane() override;
+    HFONT viewListFont() const override;
+    bool viewIsDark() const override;
+
     // NavigatorHost
     HWND window() const override { return hwnd_; }
     void startLoadProgressTimer() override;
@@ -153,6 +162,9 @@ private:
     void toggleMenuBar();
     void setTitle(const std::wstring& title);
     void saveSettings();
+    // The save before a crash restart: into a copy of the settings file,
+    // which then replaces it (main_window_crash_save.cpp).
+    void saveSettingsForRestart();
     void resetInteraction();
     void drawPane(const DRAWITEMSTRUCT& item);
     void applyMenuIcons(HMENU menu);

@@ -9,6 +9,8 @@
 #include "shell/win/appearance.h"
 #include "shell/win/main_window.h"
 #include "shell/win/ini_int_settings.h"
+#include "shell/win/crash_handler.h"
+#include "shell/win/instance_gate.h"
 #include "shell/win/main_window_parts.h"
 #include "resource_ids.h"
 
@@ -34,6 +36,8 @@ void MainWindow::onClose() {
         stay();
         return;
     }
+    // A copy started from now on waits for this one instead of becoming "(#2)".
+    announceShutdown();
     HCURSOR old = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     setTitle(title_ + exitProcessSuffix(context_.uiLanguage));
     colourTitleBarForExit(hwnd_);
@@ -78,6 +82,7 @@ void MainWindow::saveSettings() {
 
 void MainWindow::onDestroy() {
     if (destroyed_) return;
+    crashHandlerWindowGone();
     HCURSOR old = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     if (!settingsSaved_) {
         saveSettings();

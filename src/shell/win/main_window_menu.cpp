@@ -52,7 +52,7 @@ void MainWindow::onSysCommand(WPARAM wp, LPARAM, bool& handled) {
     if (id == IDM_SYS_MENU_BAR) {
         toggleMenuBar();
     } else if (id == IDM_SYS_SAVE_SETTINGS) {
-        saveSettings();
+        saveSettingsForRestart();
     } else if (id == IDM_SYS_CLOSE_VIEWER) {
         // The modeless viewer window arrives with the previews.
     } else if (id >= 16 && id <= 31) {

@@ -9,6 +9,7 @@ namespace tarvelo::shell::win {
 void MainWindow::registerCommands() {
     registerListCommands();
     registerKeyboardHelpCommands(*this);
+    registerViewCommands(commands_, *this);
 }
 
 }  // namespace tarvelo::shell::win
