@@ -106,7 +106,8 @@ TransferResult moveInto(const std::wstring& source, const SourceInfo& info, cons
     }
     // No copy-allowed flag: a rename or nothing, so a failure cannot leave half a copy.
     if (MoveFileExW(source.c_str(), target.c_str(), targetExists ? MOVEFILE_REPLACE_EXISTING : 0)) {
-        run.bytesDone += info.size;
+        // A renamed folder's bytes are only counted when someone shows them.
+        run.bytesDone += isFolder ? (run.options.onProgress ? measureItem(target).bytes : 0) : info.size;
         run.report(run.bytesDone);
         return {};
     }
