@@ -164,3 +164,13 @@
 #define TIMER_RELAYOUT         10005
 #define TIMER_OPERATION        10006
 #define TIMER_START_FOLDER     10007
+
+// File operation dialogs: destination folder (151) and overwrite question (174)
+#define IDD_FOLDER_SPEC            151
+#define IDD_OVERWRITE              174
+#define IDC_FOLDER_SPEC_LABEL      1016
+#define IDC_FOLDER_SPEC_COMBO      1015
+#define IDC_FOLDER_SPEC_REFERENCE  1004
+#define IDC_OVERWRITE_TEXT         1042
+#define IDC_OVERWRITE_SKIP         1004
+#define IDC_OVERWRITE_ALL          1014
