@@ -105,3 +105,28 @@ tarvelo_stop_xvfb() {
     TARVELO_XVFB_PID=
   fi
 }
+
+# Two small volumes for the fault suite, mapped as Wine drives: T: (another
+# volume, 64 MiB) and U: (a small one the suite fills up). Needs the right
+# to mount; without it the suite skips those scenarios and says so.
+tarvelo_mount_fault_volumes() {
+  local base="$TARVELO_ROOT/build/fault-volumes"
+  mkdir -p "$base/other" "$base/full"
+  local ok=1
+  mountpoint -q "$base/other" || mount -t tmpfs -o size=64m tmpfs "$base/other" 2>/dev/null || ok=0
+  mountpoint -q "$base/full" || mount -t tmpfs -o size=2m tmpfs "$base/full" 2>/dev/null || ok=0
+  if [ "$ok" = 1 ]; then
+    ln -sfn "$base/other" "$WINEPREFIX/dosdevices/t:"
+    ln -sfn "$base/full" "$WINEPREFIX/dosdevices/u:"
+    export TARVELO_FAULT_OTHER_DRIVE=T: TARVELO_FAULT_FULL_DRIVE=U:
+  else
+    echo "fault suite: WARNING: cannot mount small tmpfs volumes here; the other-volume and full-volume scenarios will be skipped" >&2
+  fi
+}
+
+tarvelo_unmount_fault_volumes() {
+  local base="$TARVELO_ROOT/build/fault-volumes"
+  rm -f "$WINEPREFIX/dosdevices/t:" "$WINEPREFIX/dosdevices/u:"
+  mountpoint -q "$base/other" && umount "$base/other" 2>/dev/null || true
+  mountpoint -q "$base/full" && umount "$base/full" 2>/dev/null || true
+}

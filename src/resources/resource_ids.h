@@ -169,3 +169,12 @@
 #define IDM_KEYBOARD_SHORTCUTS 32890
 #define IDD_KEYBOARD_HELP      180
 #define IDC_KEYHELP_LIST       1060
+// File operation dialogs: destination folder (151) and overwrite question (174)
+#define IDD_FOLDER_SPEC            151
+#define IDD_OVERWRITE              174
+#define IDC_FOLDER_SPEC_LABEL      1016
+#define IDC_FOLDER_SPEC_COMBO      1015
+#define IDC_FOLDER_SPEC_REFERENCE  1004
+#define IDC_OVERWRITE_TEXT         1042
+#define IDC_OVERWRITE_SKIP         1004
+#define IDC_OVERWRITE_ALL          1014

@@ -1,6 +1,8 @@
 // Where every subsystem's commands join the main window's table. A new room
 // adds one call here; the main window itself never grows a switch.
+#include "fileops/win/file_commands.h"
 #include "shell/win/main_window.h"
+#include "shell/win/main_window_fileops.h"
 #include "shell/win/main_window_parts.h"
 #include "shell/win/keyboard_help.h"
 
@@ -10,6 +12,7 @@ void MainWindow::registerCommands() {
     registerListCommands();
     registerKeyboardHelpCommands(*this);
     registerViewCommands(commands_, *this);
+    fileops::win::registerFileCommands(commands_, makeOperationHost(*this));
 }
 
 }  // namespace tarvelo::shell::win
