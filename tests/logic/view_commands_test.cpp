@@ -35,9 +35,7 @@ TEST(ViewCommands, EachToggleFlipsItsSettingAndSurvivesARestart) {
         s.load(before, UiLanguage::English);
         applyToggle(s, *t);
         testing::FakeIniStore ini;
-        testing::FakeByteFileSystem files;
-        SectionFileStore data(files, L"C:\\app\\Tarvelo.exe");
-        s.save(ini, data, AppSettingsSaveState{});
+        s.save(ini, AppSettingsSaveState{});
         for (const ViewToggle& other : viewToggles()) {
             const int stored = ini.readInt(L"Settings", other.key, -99);
             const int defaultValue = AppSettings{}.*other.field;

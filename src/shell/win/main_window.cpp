@@ -25,10 +25,8 @@ namespace {
 
 constexpr UINT kPeriodicWatchMs = 2550;
 constexpr UINT kRepaintFirstMs = 200;
-// The start folder is listed as soon as the window has been shown and
-// painted once (timers come after pending paints); a longer wait only
-// delays the first list.
-constexpr UINT kStartFolderMs = USER_TIMER_MINIMUM;
+// The start folder is listed once the window has been shown and painted.
+constexpr UINT kStartFolderMs = 350;
 
 BOOL CALLBACK countMonitor(HMONITOR, HDC, LPRECT, LPARAM data) {
     ++*reinterpret_cast<int*>(data);
