@@ -164,3 +164,14 @@
 #define TIMER_RELAYOUT         10005
 #define TIMER_OPERATION        10006
 #define TIMER_START_FOLDER     10007
+
+// Rename, make folder/file and batch renames: templates and their controls.
+#define IDD_NAME               133
+#define IDD_REPLACE_NAME       136
+#define IDC_RN_NAME_EDIT       1003
+#define IDC_RN_SKIP            1004
+#define IDC_RN_SEARCH_COMBO    1015
+#define IDC_RN_WITH_COMBO      1016
+#define IDC_RN_SEARCH_DROP     1004
+#define IDC_RN_WITH_DROP       1014
+#define IDC_RN_PREVIEW         1049
