@@ -175,3 +175,13 @@
 #define IDC_RN_SEARCH_DROP     1004
 #define IDC_RN_WITH_DROP       1014
 #define IDC_RN_PREVIEW         1049
+
+// File operation dialogs: destination folder (151) and overwrite question (174)
+#define IDD_FOLDER_SPEC            151
+#define IDD_OVERWRITE              174
+#define IDC_FOLDER_SPEC_LABEL      1016
+#define IDC_FOLDER_SPEC_COMBO      1015
+#define IDC_FOLDER_SPEC_REFERENCE  1004
+#define IDC_OVERWRITE_TEXT         1042
+#define IDC_OVERWRITE_SKIP         1004
+#define IDC_OVERWRITE_ALL          1014
