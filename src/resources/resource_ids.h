@@ -175,6 +175,11 @@
 #define IDC_RN_SEARCH_DROP     1004
 #define IDC_RN_WITH_DROP       1014
 #define IDC_RN_PREVIEW         1049
+#define IDD_ATTRIBUTE          135
+#define IDC_ATTR_READONLY      1007
+#define IDC_ATTR_HIDDEN        1008
+#define IDC_ATTR_SYSTEM        1009
+#define IDC_ATTR_ARCHIVE       1010
 
 // File operation dialogs: destination folder (151) and overwrite question (174)
 #define IDD_FOLDER_SPEC            151
