@@ -28,6 +28,14 @@ struct Running {
         if (!found) screenshot(GetDesktopWindow(), L"renames-no-dialog");
         return found;
     }
+    // The dialog and its buttons drawn, before a screenshot.
+    void shoot(HWND dialog, const std::wstring& name) {
+        waitUntil([&] { return IsWindowVisible(GetDlgItem(dialog, IDCANCEL)) != FALSE; }, 5s);
+        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(dialog, WM_NULL, 0, 0, SMTO_BLOCK, 2000, &ignored);
+        screenshot(dialog, name);
+    }
     bool waitGone(HWND dialog) { return waitUntil([&] { return !IsWindow(dialog); }, 15s); }
     bool idle() { return waitUntil([&] { return app.responsive() && app.findMessageBox() == nullptr; }, 15s); }
     bool cursorOnFile(const std::wstring& name, int fromLast) {
@@ -56,7 +64,7 @@ TEST(RenameCommands, ReplaceCollisionRenameMakeFolderAndFile) {
     EXPECT_TRUE(waitUntil([&] {
         return windowText(GetDlgItem(replace, 1049)).find(L"Names already taken (not renamed): 1") != std::wstring::npos;
     }, 5s)) << "preview";
-    screenshot(replace, L"renames-replace-dialog");
+    r.shoot(replace, L"renames-replace-dialog");
     pressKey(VK_RETURN);
     HWND report = r.waitForDialog(L"Replace Rename");
     ASSERT_NE(report, nullptr);
@@ -75,7 +83,7 @@ TEST(RenameCommands, ReplaceCollisionRenameMakeFolderAndFile) {
     HWND name = r.waitForDialog(L"Rename");
     ASSERT_NE(name, nullptr);
     EXPECT_EQ(windowText(GetDlgItem(name, 1003)), L"a1.txt");
-    screenshot(name, L"renames-rename-dialog");
+    r.shoot(name, L"renames-rename-dialog");
     typeText(L"renamed.txt");
     pressKey(VK_RETURN);
     ASSERT_TRUE(r.waitGone(name));
@@ -88,7 +96,7 @@ TEST(RenameCommands, ReplaceCollisionRenameMakeFolderAndFile) {
     pressKey('K');
     HWND folder = r.waitForDialog(L"Make Folder");
     ASSERT_NE(folder, nullptr);
-    screenshot(folder, L"renames-make-folder-dialog");
+    r.shoot(folder, L"renames-make-folder-dialog");
     typeText(L"newdir");
     pressKey(VK_RETURN);
     ASSERT_TRUE(r.idle());
@@ -99,6 +107,7 @@ TEST(RenameCommands, ReplaceCollisionRenameMakeFolderAndFile) {
     pressKey('K', true);
     HWND file = r.waitForDialog(L"Make File");
     ASSERT_NE(file, nullptr);
+    r.shoot(file, L"renames-make-file-dialog");
     EXPECT_EQ(windowText(GetDlgItem(file, 1003)), L"New File");
     typeText(L"empty.txt");
     pressKey(VK_RETURN);
@@ -106,6 +115,25 @@ TEST(RenameCommands, ReplaceCollisionRenameMakeFolderAndFile) {
     EXPECT_TRUE(waitUntil([&] { return fileExists(r.path(L"empty.txt")); }, 5s));
     EXPECT_EQ(readFileBytes(r.path(L"empty.txt")), "");
     EXPECT_EQ(readFileBytes(r.path(L"b2.txt")), b2);
+
+    // A: Space checks the focused "Read Only"; the file gets exactly the
+    // checked flags and keeps its bytes.
+    const DWORD before = GetFileAttributesW(r.path(L"c3.txt").c_str());
+    ASSERT_TRUE(r.cursorOnFile(L"c3.txt", 2));
+    pressKey('A');
+    HWND attributes = r.waitForDialog(L"Attribute");
+    ASSERT_NE(attributes, nullptr);
+    EXPECT_EQ(IsDlgButtonChecked(attributes, 1007), BST_UNCHECKED);
+    pressKey(VK_SPACE);
+    ASSERT_TRUE(waitUntil([&] { return IsDlgButtonChecked(attributes, 1007) == BST_CHECKED; }, 5s));
+    r.shoot(attributes, L"renames-attribute-dialog");
+    pressKey(VK_RETURN);
+    ASSERT_TRUE(r.idle());
+    EXPECT_TRUE(waitUntil([&] {
+        return GetFileAttributesW(r.path(L"c3.txt").c_str()) == ((before & FILE_ATTRIBUTE_ARCHIVE) | FILE_ATTRIBUTE_READONLY);
+    }, 5s)) << GetFileAttributesW(r.path(L"c3.txt").c_str());
+    EXPECT_EQ(readFileBytes(r.path(L"c3.txt")), c3);
+    SetFileAttributesW(r.path(L"c3.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST(RenameCommands, JapaneseDialogs) {
@@ -115,7 +143,7 @@ TEST(RenameCommands, JapaneseDialogs) {
     pressKey('N');
     HWND name = r.waitForDialog(L"リネーム");
     ASSERT_NE(name, nullptr);
-    screenshot(name, L"renames-rename-dialog-ja");
+    r.shoot(name, L"renames-rename-dialog-ja");
     pressKey(VK_ESCAPE);
     ASSERT_TRUE(r.waitGone(name));
     pressKey('H');
@@ -125,9 +153,16 @@ TEST(RenameCommands, JapaneseDialogs) {
     EXPECT_TRUE(waitUntil([&] {
         return windowText(GetDlgItem(replace, 1049)).find(L"a1.txt  ->  .txt") != std::wstring::npos;
     }, 5s));
-    screenshot(replace, L"renames-replace-dialog-ja");
+    r.shoot(replace, L"renames-replace-dialog-ja");
     pressKey(VK_ESCAPE);
     ASSERT_TRUE(r.waitGone(replace));
+    ASSERT_TRUE(r.idle());
+    pressKey('A');
+    HWND attributes = r.waitForDialog(L"属性の変更");
+    ASSERT_NE(attributes, nullptr);
+    r.shoot(attributes, L"renames-attribute-dialog-ja");
+    pressKey(VK_ESCAPE);
+    ASSERT_TRUE(r.waitGone(attributes));
     ASSERT_TRUE(r.idle());
     EXPECT_EQ(readFileBytes(r.path(L"a1.txt")), std::string(300, 'a'));
 }
