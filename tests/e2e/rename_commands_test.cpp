@@ -34,6 +34,8 @@ struct Running {
         RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         DWORD_PTR ignored = 0;
         SendMessageTimeoutW(dialog, WM_NULL, 0, 0, SMTO_BLOCK, 2000, &ignored);
+        // Wine draws another process's buttons a moment after the ping.
+        Sleep(150);
         screenshot(dialog, name);
     }
     bool waitGone(HWND dialog) { return waitUntil([&] { return !IsWindow(dialog); }, 15s); }
