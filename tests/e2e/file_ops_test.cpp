@@ -322,3 +322,4 @@ TEST(FileOpsJapanese, DialogsProgressAndReportTour) { dialogsTour(true); }
 
 }  // namespace
 }  // namespace tarvelo::e2e
+
