@@ -169,6 +169,22 @@
 #define IDM_KEYBOARD_SHORTCUTS 32890
 #define IDD_KEYBOARD_HELP      180
 #define IDC_KEYHELP_LIST       1060
+// Rename, make folder/file and batch renames: templates and their controls.
+#define IDD_NAME               133
+#define IDD_REPLACE_NAME       136
+#define IDC_RN_NAME_EDIT       1003
+#define IDC_RN_SKIP            1004
+#define IDC_RN_SEARCH_COMBO    1015
+#define IDC_RN_WITH_COMBO      1016
+#define IDC_RN_SEARCH_DROP     1004
+#define IDC_RN_WITH_DROP       1014
+#define IDC_RN_PREVIEW         1049
+#define IDD_ATTRIBUTE          135
+#define IDC_ATTR_READONLY      1007
+#define IDC_ATTR_HIDDEN        1008
+#define IDC_ATTR_SYSTEM        1009
+#define IDC_ATTR_ARCHIVE       1010
+
 // File operation dialogs: destination folder (151) and overwrite question (174)
 #define IDD_FOLDER_SPEC            151
 #define IDD_OVERWRITE              174

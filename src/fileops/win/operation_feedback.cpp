@@ -34,7 +34,8 @@ void CALLBACK onProgressTick(HWND window, UINT, UINT_PTR, DWORD) {
     if (!gPalette || s.current <= 0 || s.total <= 0) return;
     RECT client;
     GetClientRect(window, &client);
-    if (HDC dc = GetDC(window)) {
+    // Over the children: the list pane reaches into the band the bar uses.
+    if (HDC dc = GetDCEx(window, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS)) {
         drawProgressBar(dc, progressBarRect(client.right, client.bottom), *gPalette, s.current, s.total,
                         GetTickCount64());
         ReleaseDC(window, dc);

@@ -1,6 +1,7 @@
 // Where every subsystem's commands join the main window's table. A new room
 // adds one call here; the main window itself never grows a switch.
 #include "fileops/win/file_commands.h"
+#include "fileops/win/rename_commands.h"
 #include "shell/win/main_window.h"
 #include "shell/win/main_window_fileops.h"
 #include "shell/win/main_window_parts.h"
@@ -13,6 +14,7 @@ void MainWindow::registerCommands() {
     registerKeyboardHelpCommands(*this);
     registerViewCommands(commands_, *this);
     fileops::win::registerFileCommands(commands_, makeOperationHost(*this));
+    fileops::win::registerRenameCommands(commands_, makeOperationHost(*this));
 }
 
 }  // namespace tarvelo::shell::win
