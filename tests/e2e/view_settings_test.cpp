@@ -102,6 +102,7 @@ TEST(ViewSettings, KeysChangeTheViewAndSurviveARestart) {
         HWND version = waitForDialog(app, L"Version");
         ASSERT_NE(version, nullptr);
         EXPECT_NE(dialogStaticText(version).find(L"Tarvelo Version 2.11"), std::wstring::npos);
+        std::this_thread::sleep_for(500ms);  // drawn completely
         screenshot(version, L"version-dialog");
         clickButton(version, IDOK);
         EXPECT_TRUE(waitUntil([&] { return app.findMessageBox() == nullptr; }, 5s));
