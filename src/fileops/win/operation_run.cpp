@@ -33,6 +33,7 @@ OperationRun::OperationRun(OperationHost& host, const wchar_t* caption, const wc
       worker_(host.mainWindow()) {
     host_.stopPeriodicTimers();
     shell::runFlags().uiBusy = 1;
+    ++running_;
 }
 
 OperationRun::~OperationRun() { leave(); }
@@ -95,6 +96,7 @@ void OperationRun::reload(bool cursorToTop) {
 void OperationRun::leave() {
     if (left_) return;
     left_ = true;
+    --running_;
     host_.resetInteraction();
     shell::runFlags().uiBusy = 0;
     stopProgressTimer(host_.mainWindow());

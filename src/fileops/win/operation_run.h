@@ -22,6 +22,9 @@ public:
     // The command guard: uiBusy and the listing thread idle (and, when
     // needsListing, a complete listing).
     static bool allowed(OperationHost& host, bool needsListing);
+    // True while a file command runs (between its start and leave()): the
+    // window must not be closed under it.
+    static bool anyRunning() { return running_ > 0; }
 
     // Wait cursor, progress timer; the hooks for the item loop.
     void beginProcessing();
@@ -45,6 +48,7 @@ private:
     bool left_ = false;
     unsigned long long lastPaint_ = 0;
     OperationWorker worker_;
+    static inline int running_ = 0;
 };
 
 }  // namespace tarvelo::fileops::win

@@ -1,5 +1,6 @@
 // The orderly exit: confirmation, stopping the background threads, removing
 // the temporary expansion folder, and saving everything at destruction.
+#include "fileops/win/operation_run.h"
 #include "preview/win/expansion_cleanup.h"
 #include "platform/private_profile_store.h"
 #include "platform/win32_byte_file.h"
@@ -18,6 +19,13 @@ namespace tarvelo::shell::win {
 
 void MainWindow::onClose() {
     RunFlags& flags = runFlags();
+    // A close that arrives while a file command pumps messages would tear the
+    // window down under it and cut an item off half-way: refuse it, and leave
+    // the command's busy state and timers alone.
+    if (fileops::win::OperationRun::anyRunning() || flags.operationThread != 0) {
+        message(waitingForThreadText(context_.uiLanguage), MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
     stopPeriodicTimers();
     flags.uiBusy = 1;
     auto stay = [&] {
