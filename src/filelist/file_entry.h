@@ -7,16 +7,14 @@
 
 namespace tarvelo::filelist {
 
-// A point in local time; all zeros means "unknown". The fields are the
-// platform's 16-bit calendar fields (years up to 30828), kept at that width:
-// an entry holds three stamps, and 100,000 entries are listed at once.
+// A point in local time; all zeros means "unknown".
 struct LocalStamp {
-    int16_t year = 0;
-    int16_t month = 0;
-    int16_t day = 0;
-    int16_t hour = 0;
-    int16_t minute = 0;
-    int16_t second = 0;
+    int32_t year = 0;
+    int32_t month = 0;
+    int32_t day = 0;
+    int32_t hour = 0;
+    int32_t minute = 0;
+    int32_t second = 0;
 
     bool unknown() const { return day == 0; }
     friend bool operator==(const LocalStamp&, const LocalStamp&) = default;

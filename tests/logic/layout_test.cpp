@@ -49,7 +49,9 @@ TEST(Layout, SplitPositionIsHeldInsideTheWindow) {
         MainLayout l = computeLayout(in);
         EXPECT_EQ(l.splitBar.x, c.expectedSplitX) << c.clientWidth << " " << c.splitBarPos << " " << c.dpi;
         EXPECT_GE(l.sideBar.width, 0);
-        if (c.clientWidth >= 300) EXPECT_GE(l.list.width, 100 * c.dpi / 96) << c.splitBarPos;
+        if (c.clientWidth >= 300) {
+            EXPECT_GE(l.list.width, 100 * c.dpi / 96) << c.splitBarPos;
+        }
         EXPECT_TRUE(isOnSplitBar(l.splitBar.x + l.splitBar.width / 2, 100, l, c.dpi));
     }
 }

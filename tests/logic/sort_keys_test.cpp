@@ -115,7 +115,8 @@ void expectNaturalKeyOrder(const std::vector<std::wstring>& pieces, unsigned see
         auto& item = coin(rng) == 0 ? reader.addSubfolder(L"C:\\w 1", name)
                                     : reader.addFile(L"C:\\w 1", name, uint64_t(coin(rng)) << (8 * coin(rng)));
         item.attributes |= coin(rng) == 0 ? 0x2 : 0;
-        item.modified = {2020 + coin(rng), 1 + coin(rng), 1, 0, 0, coin(rng)};
+        const auto field = [&](int base) { return static_cast<int16_t>(base + coin(rng)); };
+        item.modified = {field(2020), field(1), 1, 0, 0, field(0)};
     }
     FolderListing listing;
     listing.clear();
