@@ -37,7 +37,7 @@ std::wstring settingsFile(const Sandbox& box) {
 // The host path of a Windows path (Wine's own export).
 std::string unixPath(const std::wstring& path) {
     using ToUnix = char* (*)(const wchar_t*);
-    auto toUnix = reinterpret_cast<ToUnix>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name"));
+    auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
     if (!toUnix) return {};
     char* unix = toUnix(path.c_str());
     if (!unix) return {};

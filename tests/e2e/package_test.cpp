@@ -43,7 +43,9 @@ TEST(Package, UnpackedZipHoldsTheReleaseAndRunsFromItsFolder) {
     for (const wchar_t* name : {L"Tarvelo.exe", L"README.txt", L"LICENSE.txt"}) {
         EXPECT_TRUE(fileExists(box.file(name))) << narrow(name);
     }
-    if (envText("TARVELO_PACKAGE_EXPECT_DLL") == L"1") EXPECT_TRUE(fileExists(box.file(L"Torvi32.dll")));
+    if (envText("TARVELO_PACKAGE_EXPECT_DLL") == L"1") {
+        EXPECT_TRUE(fileExists(box.file(L"Torvi32.dll")));
+    }
     // The readme has both halves.
     const std::string readme = readFileBytes(box.file(L"README.txt"));
     EXPECT_NE(readme.find("Nothing to install"), std::string::npos);

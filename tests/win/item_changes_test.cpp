@@ -148,7 +148,9 @@ TEST(ItemChangesOnDisk, TimesFieldByFieldAndAttributes) {
         ASSERT_TRUE(after.has_value());
         EXPECT_EQ(after->modified, (LocalStamp{2020, 5, 1, 10, 15, 30})) << name;
         EXPECT_EQ(after->accessed, start.accessed) << name;
-        if (keepsCreation) EXPECT_EQ(after->created, start.created) << name;
+        if (keepsCreation) {
+            EXPECT_EQ(after->created, start.created) << name;
+        }
     }
     // An impossible stamp writes nothing; a missing item fails.
     EXPECT_FALSE(writeItemTimes(dir.path(L"t.txt"), {start.created, {2021, 2, 31, 0, 0, 0}, start.accessed}));

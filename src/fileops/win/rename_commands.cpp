@@ -181,16 +181,6 @@ void renameItems(OperationHost& host) {
     Sleep(250);
 }
 
-struct NameParts {
-    std::wstring base;
-    std::wstring extension;
-};
-
-NameParts nameParts(const std::wstring& path) {
-    const common::PathParts p = common::splitPath(path);
-    return {p.stem, p.extension};
-}
-
 // The new name of every item; the planner keeps collisions from happening.
 using Rule = std::function<std::wstring(const std::wstring& path, size_t index)>;
 
