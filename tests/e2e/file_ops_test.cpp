@@ -64,7 +64,19 @@ struct Running {
     }
     // File Copy or Move of the cursor entry into the folder named by typing.
     void copyTo(WORD key, const std::wstring& caption, const std::wstring& typed) {
-        pressKey(key);
+        // A command key is dropped while the reload after the last command
+        // runs: press again until the dialog comes.
+        for (int attempt = 0; attempt < 4; ++attempt) {
+            bringToFront(app.mainWindow());
+            pressKey(key);
+            HWND shown = nullptr;
+            if (waitUntil([&] {
+                    shown = app.findMessageBox();
+                    return shown && windowText(shown) == caption;
+                }, 3s)) {
+                break;
+            }
+        }
         HWND dialog = waitForDialog(caption);
         ASSERT_NE(dialog, nullptr);
         if (!typed.empty()) typeText(typed);
