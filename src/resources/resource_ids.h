@@ -194,3 +194,19 @@
 #define IDC_OVERWRITE_TEXT         1042
 #define IDC_OVERWRITE_SKIP         1004
 #define IDC_OVERWRITE_ALL          1014
+
+// Compress (172) and Expand (173) dialogs. The group frames are hidden and
+// drawn as plain rectangles by the dialogs themselves.
+#define IDD_COMPRESS               172
+#define IDD_EXPAND                 173
+#define IDC_ARC_FRAME_MODE         1000
+#define IDC_ARC_FRAME_OPTIONS      1026
+#define IDC_ARC_FRAME_NAME         1029
+#define IDC_ARC_FRAME_MESSAGE      1043
+#define IDC_ARC_INDIVIDUAL         1040
+#define IDC_ARC_TOGETHER           1041
+#define IDC_ARC_NAME               1003
+#define IDC_ARC_LEVEL              1015
+#define IDC_ARC_TYPE               1016
+#define IDC_ARC_MESSAGE            1042
+#define IDC_ARC_INTO_FOLDER        1007

@@ -1,6 +1,6 @@
 // The main menu: attaching and removing the bar, the state of items when a
 // menu opens, the system menu commands.
-#include "archive/win/archiver_probe.h"
+#include "archive/win/archiver_bridge.h"
 #include "filelist/view_restore.h"
 #include "resource_ids.h"
 #include "shell/menu_state.h"
@@ -19,17 +19,24 @@ constexpr int kHelpMenuPosition = 7;
 
 void MainWindow::attachMenuBar() {
     if (!mainMenu_) return;
-    if (!archiverItemsAdded_) {
-        // The Help menu ends with the two archiver libraries' status lines.
-        if (HMENU help = GetSubMenu(mainMenu_.get(), kHelpMenuPosition)) {
-            std::wstring sevenZip = archive::win::probeArchiverStatus(archive::ArchiverLibrary::SevenZip);
-            std::wstring unrar = archive::win::probeArchiverStatus(archive::ArchiverLibrary::Unrar);
+    // The Help menu ends with the two archiver libraries' status lines,
+    // probed again each time the bar is shown (a library may have come or gone).
+    if (HMENU help = GetSubMenu(mainMenu_.get(), kHelpMenuPosition)) {
+        archive::win::ArchiverBridge bridge(hwnd_);
+        wchar_t sevenZip[2048] = L"";
+        wchar_t unrar[2048] = L"";
+        bridge.sevenZipVersionText(sevenZip, 2048);
+        bridge.unrarVersionText(unrar, 2048);
+        if (!archiverItemsAdded_) {
             AppendMenuW(help, MF_SEPARATOR, 0, nullptr);
-            AppendMenuW(help, MF_STRING, IDM_ARCHIVER_7ZIP_INFO, sevenZip.c_str());
-            AppendMenuW(help, MF_STRING, IDM_ARCHIVER_UNRAR_INFO, unrar.c_str());
+            AppendMenuW(help, MF_STRING, IDM_ARCHIVER_7ZIP_INFO, sevenZip);
+            AppendMenuW(help, MF_STRING, IDM_ARCHIVER_UNRAR_INFO, unrar);
+        } else {
+            ModifyMenuW(help, IDM_ARCHIVER_7ZIP_INFO, MF_BYCOMMAND | MF_STRING, IDM_ARCHIVER_7ZIP_INFO, sevenZip);
+            ModifyMenuW(help, IDM_ARCHIVER_UNRAR_INFO, MF_BYCOMMAND | MF_STRING, IDM_ARCHIVER_UNRAR_INFO, unrar);
         }
-        archiverItemsAdded_ = true;
     }
+    archiverItemsAdded_ = true;
     if (GetMenu(hwnd_) != mainMenu_.get()) SetMenu(hwnd_, mainMenu_.get());
     DrawMenuBar(hwnd_);
 }

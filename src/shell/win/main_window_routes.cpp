@@ -1,5 +1,6 @@
 // Where every subsystem's commands join the main window's table. A new room
 // adds one call here; the main window itself never grows a switch.
+#include "archive/win/archive_commands_win.h"
 #include "fileops/win/file_commands.h"
 #include "fileops/win/rename_commands.h"
 #include "shell/win/main_window.h"
@@ -15,6 +16,7 @@ void MainWindow::registerCommands() {
     registerViewCommands(commands_, *this);
     fileops::win::registerFileCommands(commands_, makeOperationHost(*this));
     fileops::win::registerRenameCommands(commands_, makeOperationHost(*this));
+    archive::win::registerArchiveCommands(commands_, makeOperationHost(*this));
 }
 
 }  // namespace tarvelo::shell::win
