@@ -49,8 +49,10 @@ BOOL CALLBACK findWindowOfProcess(HWND window, LPARAM lp) {
     GetClassNameW(window, cls, 64);
     if (std::wstring(cls) != L"#32770") return TRUE;
     std::wstring title = windowText(window);
+    // Once the main window is known, any other dialog counts (the archive
+    // dialogs have a control 1000 too).
     if (d->wantMain ? title.rfind(L"Tarvelo", 0) == 0 && GetDlgItem(window, 1000) != nullptr
-                    : GetDlgItem(window, 1000) == nullptr) {
+                    : (d->exclude != nullptr || GetDlgItem(window, 1000) == nullptr)) {
         d->found = window;
         return FALSE;
     }
