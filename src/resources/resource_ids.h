@@ -194,3 +194,8 @@
 #define IDC_OVERWRITE_TEXT         1042
 #define IDC_OVERWRITE_SKIP         1004
 #define IDC_OVERWRITE_ALL          1014
+
+// Search-select and filtering by strings: the string dialog and its controls.
+#define IDD_STRING_HISTORY         177
+#define IDC_STRING_COMBO           1015
+#define IDC_STRING_DROP            1004
