@@ -43,24 +43,31 @@ struct Running {
         screenshot(window, name);
     }
     bool waitGone(HWND dialog) { return waitUntil([&] { return !IsWindow(dialog); }, 15s); }
-    // The selected entries' full paths, one per line.
-    bool waitForSelection(const std::wstring& expected) {
-        std::wstring last;
-        const bool ok = waitUntil([&] { return (last = copyWith('B')) == expected; }, 15s, 300ms);
-        if (!ok) ADD_FAILURE() << "selection: " << std::string(last.begin(), last.end());
-        return ok;
-    }
-    std::wstring lines(std::initializer_list<const wchar_t*> names) const {
-        std::wstring out;
-        for (const wchar_t* n : names) out += path(n) + L"\r\n";
+    // The selected entries' full paths, in any order (the list may sort by
+    // the selection marks).
+    static std::vector<std::wstring> sortedLines(const std::wstring& text) {
+        std::vector<std::wstring> out;
+        size_t at = 0;
+        while (at < text.size()) {
+            size_t end = text.find(L"\r\n", at);
+            if (end == std::wstring::npos) end = text.size();
+            out.push_back(text.substr(at, end - at));
+            at = end + 2;
+        }
+        std::sort(out.begin(), out.end());
         return out;
     }
-    // Pixels of the list in the search-hit colour of the default theme.
-    int hitPixels() {
-        HWND list = GetDlgItem(app.mainWindow(), 1000);
-        const Capture c = captureWindow(list);
-        return static_cast<int>(std::count(c.pixels.begin(), c.pixels.end(), 0xF06E00u));
+    bool waitForSelection(const std::wstring& step, std::initializer_list<const wchar_t*> names) {
+        std::vector<std::wstring> expected;
+        for (const wchar_t* n : names) expected.push_back(path(n));
+        std::sort(expected.begin(), expected.end());
+        std::wstring last;
+        const bool ok = waitUntil([&] { return sortedLines(last = copyWith('B')) == expected; }, 15s, 300ms);
+        if (!ok) ADD_FAILURE() << std::string(step.begin(), step.end()) << ": " << std::string(last.begin(), last.end());
+        return ok;
     }
+    // The list's pixels, to tell whether the hit marks are drawn.
+    std::vector<uint32_t> listPixels() { return captureWindow(GetDlgItem(app.mainWindow(), 1000)).pixels; }
 };
 
 // Ctrl+F, a colon refused, the selection by two terms and its marks.
@@ -81,9 +88,15 @@ void searchSelect(Running& r, const std::wstring& caption, const std::wstring& s
     r.shoot(dialog, shot + L"-dialog");
     pressKey(VK_RETURN);
     ASSERT_TRUE(r.waitGone(dialog));
-    r.waitForSelection(r.lines({L"abc_def.txt", L"def-abc.log"}));
-    EXPECT_TRUE(waitUntil([&] { return r.hitPixels() > 0; }, 5s)) << "hits marked";
+    r.waitForSelection(L"search-select", {L"abc_def.txt", L"def-abc.log"});
     r.shoot(r.app.mainWindow(), shot + L"-hits");
+    // Ctrl+G takes the marks away (and only they differ), Ctrl+G again brings them back.
+    const std::vector<uint32_t> marked = r.listPixels();
+    pressKey('G', true);
+    EXPECT_TRUE(waitUntil([&] { return r.listPixels() != marked; }, 5s)) << "de-emphasized";
+    r.shoot(r.app.mainWindow(), shot + L"-plain");
+    pressKey('G', true);
+    EXPECT_TRUE(waitUntil([&] { return r.listPixels() == marked; }, 5s)) << "emphasized again";
 }
 
 TEST(Filtering, SearchSelectThenFilterAndToggleKeepingTheSelection) {
@@ -93,12 +106,6 @@ TEST(Filtering, SearchSelectThenFilterAndToggleKeepingTheSelection) {
     const std::wstring history = readUtf16File(r.f.box.file(L"Tarvelo_SearchData.ini"));
     EXPECT_NE(history.find(L"String_01=abc def"), std::wstring::npos);
 
-    // Ctrl+G takes the marks away and brings them back.
-    pressKey('G', true);
-    EXPECT_TRUE(waitUntil([&] { return r.hitPixels() == 0; }, 5s)) << "de-emphasized";
-    pressKey('G', true);
-    EXPECT_TRUE(waitUntil([&] { return r.hitPixels() > 0; }, 5s)) << "emphasized again";
-
     // F3 with .txt: the log file leaves the list (and the selection).
     pressKey(VK_F3);
     HWND dialog = r.waitForDialog(L"Filtering by Strings");
@@ -106,18 +113,18 @@ TEST(Filtering, SearchSelectThenFilterAndToggleKeepingTheSelection) {
     typeText(L".txt");
     pressKey(VK_RETURN);
     ASSERT_TRUE(r.waitGone(dialog));
-    r.waitForSelection(r.lines({L"abc_def.txt"}));
+    r.waitForSelection(L"filtered", {L"abc_def.txt"});
     r.shoot(r.app.mainWindow(), L"filter-filtered");
 
     // F2: the whole list again with the selection kept.
     pressKey(VK_F2);
-    r.waitForSelection(r.lines({L"abc_def.txt"}));
+    r.waitForSelection(L"unfiltered", {L"abc_def.txt"});
     pressKey('A', true);
-    r.waitForSelection(r.lines({L"alpha", L"beta", L"a1.txt", L"abc.txt", L"abc_def.txt", L"b2.txt", L"c3.txt",
-                                L"def-abc.log"}));
+    r.waitForSelection(L"all", {L"alpha", L"beta", L"a1.txt", L"abc.txt", L"abc_def.txt", L"b2.txt", L"c3.txt",
+                                L"def-abc.log"});
     // F2 again: the filter applies; folders stay, every entry still selected.
     pressKey(VK_F2);
-    r.waitForSelection(r.lines({L"alpha", L"beta", L"a1.txt", L"abc.txt", L"abc_def.txt", L"b2.txt", L"c3.txt"}));
+    r.waitForSelection(L"filtered again", {L"alpha", L"beta", L"a1.txt", L"abc.txt", L"abc_def.txt", L"b2.txt", L"c3.txt"});
     EXPECT_NE(readUtf16File(r.f.box.file(L"Tarvelo_FilteringData.ini")).find(L"String_01=.txt"), std::wstring::npos);
     EXPECT_EQ(readFileBytes(r.path(L"def-abc.log")), "two");
 }
