@@ -21,7 +21,7 @@ StringBarLayout layoutStringFields(int width, int height, int dpi, int searchTex
     StringBarLayout out;
     out.buttonsRight = width;
     const int half = height / 2;
-    if (half <= 0 || width <= 0) return out;
+    if (half <= 0 || width <= 0 || std::max(searchTextWidth, filterTextWidth) <= 0) return out;
     const int wanted = std::max({searchTextWidth, filterTextWidth, 0}) + 2 * px(kTextPadding);
     const int room = width / 2 - px(kBoxFromField) - px(kButtonGap);
     if (room < px(kBoxWidth) * 4) return out;

@@ -20,8 +20,8 @@ struct StringBarLayout {
 };
 
 // The fields for a bar of width x height whose two texts measure the given
-// widths. They are left out (shown false, buttonsRight = width) when the bar
-// is too narrow to keep half of it for the drive buttons; a long text is
+// widths. They are left out (shown false, buttonsRight = width) when both
+// texts are empty or the bar is too narrow to keep half of it for the drive buttons; a long text is
 // cut to that half.
 StringBarLayout layoutStringFields(int width, int height, int dpi, int searchTextWidth, int filterTextWidth);
 

@@ -236,6 +236,7 @@ TEST(StringBarLayoutTest, FieldsEndAtTheRightEdgeWithBoxesBeforeThem) {
     EXPECT_FALSE(narrow.shown);
     EXPECT_EQ(narrow.buttonsRight, 120);
     EXPECT_EQ(stringBarPartAt(narrow, 110, 5), StringBarPart::None);
+    EXPECT_FALSE(layoutStringFields(1000, 44, 96, 0, 0).shown);
 }
 
 }  // namespace
