@@ -5,6 +5,7 @@
 //   listing_<n>_classic_reader_ms  the same load with the FindFirstFileExW reader only
 //   bulk_<n>_<k>k_ms          the bulk reader alone with a k KiB buffer (names counted)
 //   sort_<n>_name_ms, sort_<n>_size_ms, sort_<n>_date_ms  re-sorting the loaded listing
+//   filter_<n>_ms, search_select_<n>_ms (and _vs_listing)  three terms over the loaded listing
 //   enumeration_flat_<n>_ms, listing_flat_<n>_ms, listing_flat_<n>_vs_classic
 //                             the same for a subfolder-mode load of --flat100k=
 //                             beside a recursive classic pass
@@ -23,6 +24,7 @@
 #include <vector>
 
 #include "bench_util.h"
+#include "filter_bench.h"
 #include "filelist/folder_listing.h"
 #include "filelist/win/listing_thread.h"
 #include "platform/unique_handle.h"
@@ -156,6 +158,7 @@ void measureFolder(const std::string& tag, const std::wstring& folder, bool flat
     report(("sort_" + tag + "_name_ms").c_str(), timeSort(*lister.listing, 1, runs));
     report(("sort_" + tag + "_size_ms").c_str(), timeSort(*lister.listing, 3, runs));
     report(("sort_" + tag + "_date_ms").c_str(), timeSort(*lister.listing, 4, runs));
+    bench::measureStringFeatures(tag, *lister.listing, median(listing), runs, report);
 }
 
 void runListingBench(const bench::Report& report) {

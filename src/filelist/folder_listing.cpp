@@ -97,11 +97,7 @@ void FolderListing::clear() {
 }
 
 bool FolderListing::passesFilter(std::wstring_view name) const {
-    if (filterText.empty()) return true;
-    for (const std::wstring& term : preparedTerms_) {
-        if (name.find(term) == std::wstring_view::npos) return false;
-    }
-    return true;
+    return filterText.empty() || filter_.matches(name);
 }
 
 bool FolderListing::append(std::wstring_view prefix, std::wstring_view name, int32_t kind,
@@ -157,21 +153,7 @@ bool FolderListing::enumerateFolder(FolderReader& reader, const std::wstring& fo
 }
 
 bool FolderListing::enumerate(FolderReader& reader, std::wstring_view folder, StopToken stop) {
-    preparedTerms_.clear();
-    if (!filterText.empty()) {
-        for (const std::wstring& term : filterTerms) {
-            std::wstring t;
-            for (size_t i = 0; i < term.size(); ++i) {
-                if (term[i] == L'\\' && i + 1 < term.size() && term[i + 1] == L's') {
-                    t.push_back(L' ');
-                    ++i;
-                } else {
-                    t.push_back(term[i]);
-                }
-            }
-            preparedTerms_.push_back(std::move(t));
-        }
-    }
+    filter_ = filterText.empty() ? TermMatcher() : TermMatcher(filterTerms);
     const std::wstring prefix = folderPrefix(folder);
     if (enumeratedCount() == 0) {
         sharedPrefixLength_ = prefix.size();

@@ -17,6 +17,7 @@
 #include "filelist/file_entry.h"
 #include "filelist/folder_reader.h"
 #include "filelist/sort_keys.h"
+#include "filelist/string_terms.h"
 
 namespace tarvelo::filelist {
 
@@ -145,7 +146,7 @@ private:
     int pathsLeftOut_ = 0;
     size_t sharedPrefixLength_ = 0;      // every path begins with the listed folder + "\"
     std::vector<int> detailsPending_;    // items the search could not describe
-    std::vector<std::wstring> preparedTerms_;
+    TermMatcher filter_;  // the filter terms, prepared once per load
     FileEntry outOfRange_{};             // what a bad display index gets
 };
 

@@ -210,3 +210,7 @@
 #define IDC_ARC_TYPE               1016
 #define IDC_ARC_MESSAGE            1042
 #define IDC_ARC_INTO_FOLDER        1007
+// Search-select and filtering by strings: the string dialog and its controls.
+#define IDD_STRING_HISTORY         177
+#define IDC_STRING_COMBO           1015
+#define IDC_STRING_DROP            1004

@@ -335,6 +335,30 @@ TEST_F(BarPaintTest, DriveBarHighlightsTheCurrentDrive) {
     EXPECT_TRUE(pane.clearHover());
 }
 
+TEST_F(BarPaintTest, StringFieldsSitRightOfTheDriveButtonsAndTakeClicks) {
+    platform::BackBuffer buffer;
+    ASSERT_TRUE(buffer.resize(900, 44));
+    DriveTable drives = wineLikeTable();
+    DriveBarPane pane;
+    pane.setStringFields({L"Search-String: abc ", L"Filtering-String: ", true, true, false, false});
+    pane.paint(buffer, look, drives, L"C:\\windows");
+    const StringBarLayout& l = pane.stringLayout();
+    ASSERT_TRUE(l.shown);
+    EXPECT_EQ(l.searchField.right, 900);
+    ASSERT_FALSE(pane.buttons().empty());
+    EXPECT_LT(pane.buttons().back().box.right, l.searchBox.left);
+    // The checked box shows its mark; the disabled one is empty inside.
+    const int cx = (l.searchBox.left + l.searchBox.right) / 2;
+    EXPECT_EQ(at(buffer, cx, (l.searchBox.top + l.searchBox.bottom) / 2), role(shell::Role::D2));
+    EXPECT_EQ(at(buffer, cx, (l.filterBox.top + l.filterBox.bottom) / 2), role(shell::Role::D0));
+    EXPECT_GT(pixelsOtherThan(buffer, l.searchField, role(shell::Role::D0)), 20);  // the text is drawn
+
+    EXPECT_EQ(pane.click({l.searchField.left + 2, 5}), (BarClick{BarAction::Command, IDM_SEARCH_SELECT}));
+    EXPECT_EQ(pane.click({l.filterField.left + 2, 30}), (BarClick{BarAction::Command, IDM_FILTERING}));
+    EXPECT_EQ(pane.click({cx, l.searchBox.top + 2}), (BarClick{BarAction::Command, IDM_DEEMPHASIZE}));
+    EXPECT_EQ(pane.click({cx, l.filterBox.top + 2}), (BarClick{BarAction::ToggleFiltering, 0}));
+}
+
 struct MenuItem {
     UINT id = 0;
     std::wstring text;

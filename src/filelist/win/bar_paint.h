@@ -23,6 +23,7 @@ enum class BarAction {
     Register,  // the Register button: register the current folder
     Release,   // the Release button: release the current folder
     Command,   // post `command` to the main window
+    ToggleFiltering,  // the filtering field's check box
 };
 
 struct BarClick {

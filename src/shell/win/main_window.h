@@ -72,6 +72,9 @@ public:
     MainWindowParts& parts() { return *parts_; }
     // Draws the list into its back buffer and shows it.
     void refreshList() override { paintList(); }
+    // Draws both bars into their back buffers and shows them.
+    void refreshBars() { paintBars(); }
+    void reportDataFileReadOnly() { tellIfDataFileReadOnly(); }
 
 private:
     static INT_PTR CALLBACK dialogProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);

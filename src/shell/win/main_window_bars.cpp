@@ -80,6 +80,10 @@ void MainWindow::paintBars() {
     MainWindowParts& p = *parts_;
     filelist::win::BarLook look{&p.palette, p.fonts.barFont(), p.fonts.smallFont(), dpi_};
     if (p.driveBarBuffer.valid()) {
+        const filelist::StringFeatures& s = p.strings;
+        p.driveBarPane.setStringFields({filelist::searchFieldText(s, context_.uiLanguage),
+                                        filelist::filteringFieldText(s, context_.uiLanguage), !s.searchText().empty(),
+                                        s.searchHighlight(), !s.filteringText().empty(), s.filteringOn()});
         p.driveBarPane.paint(p.driveBarBuffer, look, p.drives, p.listing.currentFolder);
         InvalidateRect(p.driveBar, nullptr, FALSE);
     }
@@ -184,6 +188,9 @@ bool MainWindow::onBarMouse(const MSG& msg) {
         tellIfDataFileReadOnly();
         break;
     }
+    case filelist::win::BarAction::ToggleFiltering:
+        filelist::win::toggleFiltering(*p.filterHost);
+        break;
     case filelist::win::BarAction::None:
         break;
     }

@@ -125,9 +125,7 @@ void MainWindow::onWatchAndDrivesTimer() {
 }
 
 void MainWindow::filterTerms(std::wstring& text, std::vector<std::wstring>& terms) const {
-    // Filtering by strings arrives with its dialog; until then nothing is filtered.
-    text.clear();
-    terms.clear();
+    parts_->strings.loadTerms(text, terms);
 }
 
 }  // namespace tarvelo::shell::win

@@ -94,6 +94,10 @@ void MainWindow::paintList() {
     in.subfolderMode = listing.subfolderMode;
     in.currentFolder = listing.currentFolder;
     in.parentTargetAttributes = p.parentAttributes;
+    const auto searchMarks = p.strings.searchMarks();
+    const auto filterMarks = p.strings.filterMarks();
+    in.searchTerms.assign(searchMarks.begin(), searchMarks.end());
+    in.filterTerms.assign(filterMarks.begin(), filterMarks.end());
     in.background = &p.background;
     in.icons = &p.icons;
 
@@ -224,6 +228,9 @@ bool MainWindow::onListKey(const MSG& msg) {
     case KeyAction::PrevTheme:
         PostMessageW(hwnd_, WM_COMMAND,
                      filelist::themeCommand(settings_.themaColor, r.special == KeyAction::PrevTheme), 0);
+        break;
+    case KeyAction::ToggleFiltering:
+        filelist::win::toggleFiltering(*p.filterHost);
         break;
     case KeyAction::SidebarPopup:
     case KeyAction::DrivePopup:

@@ -3,11 +3,14 @@
 // they paint with, and the owners of the commands it routes.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "filelist/folder_listing.h"
 #include "filelist/drive_table.h"
 #include "filelist/shortcut_folder_list.h"
+#include "filelist/string_features.h"
+#include "filelist/win/filter_commands.h"
 #include "filelist/win/bar_accessible.h"
 #include "filelist/win/drive_bar_pane.h"
 #include "filelist/win/drive_monitor.h"
@@ -84,6 +87,10 @@ public:
     filelist::win::SideBarPane sideBarPane;
     std::wstring sideBarRevealedFolder;  // the folder whose entry was last brought into view
     filelist::win::DriveBarPane driveBarPane;
+    // Search-select and filtering by strings: their terms and switches, and
+    // what their commands see of the window.
+    filelist::StringFeatures strings;
+    std::shared_ptr<filelist::win::FilterHost> filterHost;
     // Paths dropped in from other programs, for the drop menu's commands.
     std::vector<std::wstring> dropList;
 

@@ -5,6 +5,7 @@
 #include "fileops/win/rename_commands.h"
 #include "shell/win/main_window.h"
 #include "shell/win/main_window_fileops.h"
+#include "shell/win/main_window_filter.h"
 #include "shell/win/main_window_parts.h"
 #include "shell/win/keyboard_help.h"
 
@@ -17,6 +18,8 @@ void MainWindow::registerCommands() {
     fileops::win::registerFileCommands(commands_, makeOperationHost(*this));
     fileops::win::registerRenameCommands(commands_, makeOperationHost(*this));
     archive::win::registerArchiveCommands(commands_, makeOperationHost(*this));
+    parts_->filterHost = makeFilterHost(*this);
+    filelist::win::registerFilterCommands(commands_, *parts_->filterHost);
 }
 
 }  // namespace tarvelo::shell::win
