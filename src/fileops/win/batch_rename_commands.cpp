@@ -7,6 +7,7 @@
 #include "fileops/name_rules.h"
 #include "fileops/operation_texts.h"
 #include "fileops/rename_planner.h"
+#include "fileops/rename_preview.h"
 #include "fileops/rename_texts.h"
 #include "fileops/snapshot.h"
 #include "fileops/text_history.h"
@@ -74,19 +75,13 @@ std::vector<RenameRequest> requestsFor(const std::vector<std::wstring>& items, c
     return out;
 }
 
-// "old -> new" for the first three items and the number already taken.
+// "old -> new" for the first names and the number already taken.
 std::wstring previewText(const std::vector<std::wstring>& items, const Rule& rule, const BatchTexts& texts) {
     Win32RenameDisk disk;
     // The count looks at every item of ordinary selections; a huge one is
     // counted in full when the run starts.
     const RenamePlan plan = planRenames(requestsFor(items, rule, 2000), disk);
-    std::wstring text;
-    for (size_t i = 0; i < plan.items.size() && i < 3; ++i) {
-        text += common::fileName(plan.items[i].source) + L"  ->  " + common::fileName(plan.items[i].target) + L"\r\n";
-    }
-    if (items.size() > 3) text += L"...\r\n";
-    text += fillPattern(texts.collisions, plan.collisions());
-    return text;
+    return renamePreview(plan, items.size(), texts.collisions);
 }
 
 // Plans and runs the renames; failures and collisions go into the report.
