@@ -5,6 +5,7 @@
 #include "fileops/rename_texts.h"
 #include "fileops/snapshot.h"
 #include "fileops/timestamp_rules.h"
+#include "fileops/win/dialog_look.h"
 #include "fileops/win/item_changes.h"
 #include "fileops/win/operation_run.h"
 #include "fileops/win/timestamp_dialog.h"
@@ -55,15 +56,19 @@ void copyTimes(OperationHost& host, TimesKind kind, TimeCopy copy) {
 struct AttributeContext {
     AttributeChoice choice;
     const wchar_t* caption;
+    DialogLook look;
 };
 
 INT_PTR CALLBACK attributeProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     auto* ctx = reinterpret_cast<AttributeContext*>(GetWindowLongPtrW(dlg, DWLP_USER));
     const int boxes[4] = {IDC_ATTR_READONLY, IDC_ATTR_HIDDEN, IDC_ATTR_SYSTEM, IDC_ATTR_ARCHIVE};
+    INT_PTR brush = 0;
+    if (ctx && ctx->look.colour(msg, wp, lp, brush)) return brush;
     switch (msg) {
     case WM_INITDIALOG: {
         ctx = reinterpret_cast<AttributeContext*>(lp);
         SetWindowLongPtrW(dlg, DWLP_USER, lp);
+        ctx->look.apply(dlg, {});
         const bool on[4] = {ctx->choice.readOnly, ctx->choice.hidden, ctx->choice.system, ctx->choice.archive};
         for (int i = 0; i < 4; ++i) CheckDlgButton(dlg, boxes[i], on[i] ? BST_CHECKED : BST_UNCHECKED);
         return TRUE;
@@ -95,7 +100,7 @@ void changeAttributes(OperationHost& host) {
     const std::vector<std::wstring> items = snapshotItems(host.listing(), host.cursor());
     if (items.empty()) return;
     const DWORD first = itemAttributes(items.front());
-    AttributeContext ctx{attributeChoice(first == INVALID_FILE_ATTRIBUTES ? 0 : (first & 0x3F)), texts.caption};
+    AttributeContext ctx{attributeChoice(first == INVALID_FILE_ATTRIBUTES ? 0 : (first & 0x3F)), texts.caption, {}};
     if (DialogBoxParamW(host.instance(), MAKEINTRESOURCEW(IDD_ATTRIBUTE), host.mainWindow(), attributeProc,
                         reinterpret_cast<LPARAM>(&ctx)) != IDOK) {
         return;
