@@ -44,6 +44,11 @@ const wchar_t* serialErrorText(UiLanguage lang) {
                 L"連番指定が異常です。処理を中断します。");
 }
 
+AppendChoiceTexts appendChoiceTexts(UiLanguage lang) {
+    if (lang == UiLanguage::Japanese) return {{L"ファイル名", L"拡張子"}, {L"先頭", L"最後"}};
+    return {{L"Filename", L"Extension"}, {L"Head", L"Last"}};
+}
+
 TimesTexts timesTexts(TimesKind kind, UiLanguage lang) {
     const bool ja = lang == UiLanguage::Japanese;
     const wchar_t* copyFailure =

@@ -30,6 +30,13 @@ struct BatchTexts {
 BatchTexts batchTexts(BatchKind kind, UiLanguage lang);
 const wchar_t* serialErrorText(UiLanguage lang);
 
+// The Append dialog's two lists, in list order.
+struct AppendChoiceTexts {
+    const wchar_t* parts[2];      // file name, extension
+    const wchar_t* positions[2];  // head, last
+};
+AppendChoiceTexts appendChoiceTexts(UiLanguage lang);
+
 enum class TimesKind { Timestamp, Attribute, CreatedToModified, ModifiedToCreated, CreatedToAccessed, ModifiedToAccessed };
 
 struct TimesTexts {

@@ -53,6 +53,16 @@ ItemTimes copiedTimes(TimeCopy copy, const ItemTimes& c) {
     return c;
 }
 
+TimeKind copyTarget(TimeCopy copy) {
+    switch (copy) {
+    case TimeCopy::CreatedToModified: return kModified;
+    case TimeCopy::ModifiedToCreated: return kCreated;
+    case TimeCopy::CreatedToAccessed:
+    case TimeCopy::ModifiedToAccessed: return kAccessed;
+    }
+    return kModified;
+}
+
 TimestampChoices::TimestampChoices(bool keepDate, bool keepTime) {
     if (keepDate) setKeepDate(true);
     else if (keepTime) setKeepTime(true);

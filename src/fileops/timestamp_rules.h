@@ -44,6 +44,8 @@ std::optional<ItemTimes> plannedTimes(const TimestampRequest& request, const Ite
 
 enum class TimeCopy { CreatedToModified, ModifiedToCreated, CreatedToAccessed, ModifiedToAccessed };
 ItemTimes copiedTimes(TimeCopy copy, const ItemTimes& current);
+// The one kind a copy changes; the other two are left alone on disk.
+TimeKind copyTarget(TimeCopy copy);
 
 // The dialog's check boxes and which of its controls are enabled.
 class TimestampChoices {

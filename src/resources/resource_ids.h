@@ -167,7 +167,7 @@
 
 // Keyboard help (Help > Keyboard Shortcuts): its command, dialog and list.
 #define IDM_KEYBOARD_SHORTCUTS 32890
-#define IDD_KEYBOARD_HELP      180
+#define IDD_KEYBOARD_HELP      190
 #define IDC_KEYHELP_LIST       1060
 // Rename, make folder/file and batch renames: templates and their controls.
 #define IDD_NAME               133
@@ -184,6 +184,53 @@
 #define IDC_ATTR_HIDDEN        1008
 #define IDC_ATTR_SYSTEM        1009
 #define IDC_ATTR_ARCHIVE       1010
+// Append (137), serial number (138) and between (180) renames; each also
+// shows IDC_RN_PREVIEW (old -> new names and how many are taken).
+#define IDD_APPEND_NAME        137
+#define IDC_APPEND_PART        1015
+#define IDC_APPEND_POSITION    1016
+#define IDC_APPEND_COMBO       1027
+#define IDC_APPEND_DROP        1004
+#define IDD_SERIAL_NAME        138
+#define IDC_SERIAL_PREFIX      1003
+#define IDC_SERIAL_NUMBER      1017
+#define IDC_SERIAL_SUFFIX      1044
+#define IDD_BETWEEN_NAME       180
+#define IDC_BETWEEN_START      1003
+#define IDC_BETWEEN_END        1017
+#define IDC_BETWEEN_WITH       1044
+#define IDC_BETWEEN_INDEX      1015
+#define IDC_BETWEEN_OLD        1047
+#define IDC_BETWEEN_NEW        1048
+// Timestamp (134): a date and a time picker per kind, the keep modes and
+// the six field boxes (year ... second, 1020-1025).
+#define IDD_TIMESTAMP          134
+#define IDC_TS_NOW_DATE        1004
+#define IDC_TS_CREATE_DATE     1005
+#define IDC_TS_CREATE_TIME     1006
+#define IDC_TS_KEEP_DATE       1007
+#define IDC_TS_KEEP_TIME       1008
+#define IDC_TS_USE_CREATE      1009
+#define IDC_TS_USE_MODIFIED    1010
+#define IDC_TS_USE_ACCESS      1011
+#define IDC_TS_DATE_HEADING    1012
+#define IDC_TS_TIME_HEADING    1013
+#define IDC_TS_NOW_TIME        1014
+#define IDC_TS_NOTE            1018
+#define IDC_TS_MIDNIGHT        1019
+#define IDC_TS_FIELD_FIRST     1020
+#define IDC_TS_MODIFIED_DATE   1032
+#define IDC_TS_MODIFIED_TIME   1034
+#define IDC_TS_ACCESS_DATE     1035
+#define IDC_TS_ACCESS_TIME     1036
+#define TIMER_TS_FOCUS         1001
+// Volume label (178).
+#define IDD_VOLUME_LABEL       178
+#define IDC_VOL_LABEL          1003
+#define IDC_VOL_HEADING        1012
+#define IDC_VOL_LABEL_HEADING  1013
+#define IDC_VOL_DRIVES         1015
+#define IDC_VOL_NOTE           1018
 
 // File operation dialogs: destination folder (151) and overwrite question (174)
 #define IDD_FOLDER_SPEC            151

@@ -5,6 +5,8 @@
 #include <map>
 #include <set>
 
+#include "fileops/rename_preview.h"
+
 namespace tarvelo::fileops {
 namespace {
 
@@ -153,12 +155,21 @@ TEST(RenamePlanner, CollisionsKeepBothFilesAndAreListed) {
     }
 }
 
-TEST(RenamePlanner, PlanCountsWithoutMoving) {
+TEST(RenamePlanner, PlanCountsAndPreviewsWithoutMoving) {
     FakeDisk disk{L"a", L"b", L"c"};
     RenamePlan plan = planRenames({{FakeDisk::path(L"a"), L"c"}, {FakeDisk::path(L"b"), L"d"}}, disk);
     EXPECT_EQ(plan.collisions(), 1);
     EXPECT_EQ(plan.moves(), 1);
+    EXPECT_EQ(renamePreview(plan, 2, L"taken: %d"), L"a  ->  c\r\nb  ->  d\r\ntaken: 1");
     EXPECT_EQ(disk.moves, 0);
+
+    // Five items: the first three lines, then a mark for the rest.
+    FakeDisk five{L"p1", L"p2", L"p3", L"p4", L"写真5"};
+    std::vector<RenameRequest> requests;
+    for (const wchar_t* n : {L"p1", L"p2", L"p3", L"p4", L"写真5"}) requests.push_back({FakeDisk::path(n), std::wstring(L"x_") + n});
+    EXPECT_EQ(renamePreview(planRenames(requests, five), requests.size(), L"%d"),
+              L"p1  ->  x_p1\r\np2  ->  x_p2\r\np3  ->  x_p3\r\n...\r\n0");
+    EXPECT_EQ(five.moves, 0);
 }
 
 TEST(RenamePlanner, AFailingMoveLosesNothing) {

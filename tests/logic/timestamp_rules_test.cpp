@@ -52,10 +52,21 @@ TEST(TimestampRules, OnlyTheKindsAskedForChange) {
 TEST(TimestampRules, FourCopies) {
     const LocalStamp c = at(2001, 1, 1, 1, 1, 1), m = at(2002, 2, 2, 2, 2, 2), a = at(2003, 3, 3, 3, 3, 3);
     const ItemTimes t{c, m, a};
-    EXPECT_EQ(copiedTimes(TimeCopy::CreatedToModified, t), (ItemTimes{c, c, a}));
-    EXPECT_EQ(copiedTimes(TimeCopy::ModifiedToCreated, t), (ItemTimes{m, m, a}));
-    EXPECT_EQ(copiedTimes(TimeCopy::CreatedToAccessed, t), (ItemTimes{c, m, c}));
-    EXPECT_EQ(copiedTimes(TimeCopy::ModifiedToAccessed, t), (ItemTimes{c, m, m}));
+    struct Case {
+        TimeCopy copy;
+        ItemTimes expected;
+        TimeKind target;  // the only time written
+    };
+    const Case cases[] = {
+        {TimeCopy::CreatedToModified, {c, c, a}, kModified},
+        {TimeCopy::ModifiedToCreated, {m, m, a}, kCreated},
+        {TimeCopy::CreatedToAccessed, {c, m, c}, kAccessed},
+        {TimeCopy::ModifiedToAccessed, {c, m, m}, kAccessed},
+    };
+    for (const Case& k : cases) {
+        EXPECT_EQ(copiedTimes(k.copy, t), k.expected);
+        EXPECT_EQ(copyTarget(k.copy), k.target);
+    }
 }
 
 // Field flags, pickers (created, modified, accessed; date then time) and

@@ -339,6 +339,10 @@ TEST_F(ResourcesTest, MenusDialogAndStringsExistInExactlyTheTwoLanguages) {
         {RT_DIALOG, IDD_VERSION},       {RT_STRING, IDS_LANGUAGE_MARKER / 16 + 1},
         {RT_DIALOG, IDD_KEYBOARD_HELP}, {RT_STRING, IDM_KEYBOARD_SHORTCUTS / 16 + 1},
         {RT_STRING, IDM_EXIT / 16 + 1}, {RT_STRING, IDS_THEME_LAST / 16 + 1},
+        {RT_DIALOG, IDD_NAME},          {RT_DIALOG, IDD_REPLACE_NAME},
+        {RT_DIALOG, IDD_APPEND_NAME},   {RT_DIALOG, IDD_SERIAL_NAME},
+        {RT_DIALOG, IDD_BETWEEN_NAME},  {RT_DIALOG, IDD_TIMESTAMP},
+        {RT_DIALOG, IDD_ATTRIBUTE},     {RT_DIALOG, IDD_VOLUME_LABEL},
     };
     for (const Row& row : rows) {
         std::set<WORD> languages;

@@ -68,10 +68,11 @@ std::optional<ItemTimes> readItemTimes(const std::wstring& path) {
     return ItemTimes{data->created, data->modified, data->accessed};
 }
 
-bool writeItemTimes(const std::wstring& path, const ItemTimes& times) {
+bool writeItemTimes(const std::wstring& path, const ItemTimes& times, const std::array<bool, 3>& which) {
     FILETIME created{}, accessed{}, modified{};
-    if (!toFileTime(times.created, created) || !toFileTime(times.accessed, accessed) ||
-        !toFileTime(times.modified, modified)) {
+    if ((which[kCreated] && !toFileTime(times.created, created)) ||
+        (which[kAccessed] && !toFileTime(times.accessed, accessed)) ||
+        (which[kModified] && !toFileTime(times.modified, modified))) {
         return false;
     }
     const DWORD attributes = itemAttributes(path);
@@ -83,7 +84,9 @@ bool writeItemTimes(const std::wstring& path, const ItemTimes& times) {
         platform::UniqueKernelHandle h(::CreateFileW(p.c_str(), FILE_WRITE_ATTRIBUTES,
                                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                                      OPEN_EXISTING, flags, nullptr));
-        return h && ::SetFileTime(h.get(), &created, &accessed, &modified) != 0;
+        return h && ::SetFileTime(h.get(), which[kCreated] ? &created : nullptr,
+                                  which[kAccessed] ? &accessed : nullptr,
+                                  which[kModified] ? &modified : nullptr) != 0;
     });
 }
 

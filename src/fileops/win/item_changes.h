@@ -5,6 +5,7 @@
 // form; a failed call leaves the item as it was.
 #include <windows.h>
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -29,11 +30,14 @@ bool isFolder(const std::wstring& path);
 // The item's three times in local time; empty when it cannot be read.
 std::optional<ItemTimes> readItemTimes(const std::wstring& path);
 
-// Writes creation, last-access and last-write time together (local times,
-// converted with the current bias, milliseconds 0). Files and folders; false
-// when the item is missing, a stamp is not a real date, or the platform
-// refuses (then nothing was changed).
-bool writeItemTimes(const std::wstring& path, const ItemTimes& times);
+// Writes creation, last-access and last-write time in one call (local
+// times, converted with the current bias, milliseconds 0). Files and
+// folders; false when the item is missing, a stamp is not a real date, or
+// the platform refuses (then nothing was changed). A kind left out of
+// which (created, modified, accessed) is not touched at all, so it keeps
+// even the fractions of a second a stamp cannot hold.
+bool writeItemTimes(const std::wstring& path, const ItemTimes& times,
+                    const std::array<bool, 3>& which = {true, true, true});
 
 // SetFileAttributesW with exactly value.
 bool setItemAttributes(const std::wstring& path, DWORD value);

@@ -2,6 +2,7 @@
 
 #include "fileops/name_rules.h"
 #include "fileops/rename_texts.h"
+#include "fileops/win/dialog_look.h"
 #include "platform/unique_handle.h"
 #include "resource_ids.h"
 
@@ -45,14 +46,18 @@ namespace {
 struct NameDialogContext {
     NameDialogState* state;
     platform::UniqueFont font;
+    DialogLook look;
 };
 
 INT_PTR CALLBACK nameProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     auto* ctx = reinterpret_cast<NameDialogContext*>(GetWindowLongPtrW(dlg, DWLP_USER));
+    INT_PTR brush = 0;
+    if (ctx && ctx->look.colour(msg, wp, lp, brush)) return brush;
     switch (msg) {
     case WM_INITDIALOG: {
         ctx = reinterpret_cast<NameDialogContext*>(lp);
         SetWindowLongPtrW(dlg, DWLP_USER, lp);
+        ctx->look.apply(dlg, {});
         SetWindowTextW(dlg, ctx->state->caption.c_str());
         HWND edit = GetDlgItem(dlg, IDC_RN_NAME_EDIT);
         ctx->font.reset(CreateFontW(-14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, FIXED_PITCH,
@@ -87,6 +92,7 @@ INT_PTR CALLBACK nameProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
 
 struct ReplaceContext {
     ReplaceDialogState* state;
+    DialogLook look;
 };
 
 void fillCombo(HWND combo, const TextHistory& history, const std::wstring& text) {
@@ -115,10 +121,13 @@ HWND comboEdit(HWND combo) {
 
 INT_PTR CALLBACK replaceProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     auto* ctx = reinterpret_cast<ReplaceContext*>(GetWindowLongPtrW(dlg, DWLP_USER));
+    INT_PTR brush = 0;
+    if (ctx && ctx->look.colour(msg, wp, lp, brush)) return brush;
     switch (msg) {
     case WM_INITDIALOG:
         ctx = reinterpret_cast<ReplaceContext*>(lp);
         SetWindowLongPtrW(dlg, DWLP_USER, lp);
+        ctx->look.apply(dlg, {IDC_RN_SEARCH_COMBO, IDC_RN_WITH_COMBO, IDC_RN_PREVIEW});
         fillCombo(GetDlgItem(dlg, IDC_RN_SEARCH_COMBO), ctx->state->searchHistory, ctx->state->search);
         fillCombo(GetDlgItem(dlg, IDC_RN_WITH_COMBO), ctx->state->replacementHistory, ctx->state->replacement);
         updatePreview(dlg, ctx);
@@ -179,7 +188,7 @@ INT_PTR CALLBACK replaceProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 int runNameDialog(HWND owner, NameDialogState& state) {
-    NameDialogContext ctx{&state, {}};
+    NameDialogContext ctx{&state, {}, {}};
     const INT_PTR r = DialogBoxParamW(moduleInstance(), MAKEINTRESOURCEW(IDD_NAME), owner, nameProc,
                                       reinterpret_cast<LPARAM>(&ctx));
     if (r == IDOK || r == IDC_RN_SKIP) return static_cast<int>(r);
@@ -187,7 +196,7 @@ int runNameDialog(HWND owner, NameDialogState& state) {
 }
 
 int runReplaceDialog(HWND owner, ReplaceDialogState& state) {
-    ReplaceContext ctx{&state};
+    ReplaceContext ctx{&state, {}};
     const INT_PTR r = DialogBoxParamW(moduleInstance(), MAKEINTRESOURCEW(IDD_REPLACE_NAME), owner, replaceProc,
                                       reinterpret_cast<LPARAM>(&ctx));
     return r == IDOK ? IDOK : IDCANCEL;

@@ -1,7 +1,7 @@
 #pragma once
-// Make Folder / Make File (32799), Rename (32800), Replace Rename (32808)
-// and the case renames (32806, 32807), joined to the main window's table
-// together with the attribute and time-copy commands.
+// Make Folder / Make File (32799) and Rename (32800), joined to the main
+// window's table together with the batch renames, the timestamp, attribute
+// and time-copy commands and the volume label.
 #include <memory>
 
 #include "fileops/win/operation_host.h"

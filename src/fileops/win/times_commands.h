@@ -1,6 +1,6 @@
 #pragma once
-// Attribute (32805) and the four time copies (32841-32844), joined to the
-// main window's table.
+// Timestamp (32804), Attribute (32805), the four time copies (32841-32844)
+// and the volume label (32849), joined to the main window's table.
 #include <memory>
 
 #include "fileops/win/operation_host.h"
