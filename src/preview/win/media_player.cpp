@@ -67,9 +67,10 @@ void MediaPlayer::close() {
     if (GetWindowPlacement(w, &wp)) lastPlace_ = wp.rcNormalPosition;
     SetForegroundWindow(w);
     // The control goes before its window: it must not outlive its site.
+    // A hidden window is destroyed too, never forgotten while it exists.
     control_.destroy();
-    if (IsWindowVisible(w)) DestroyWindow(w);
     window_ = nullptr;
+    DestroyWindow(w);
 }
 
 INT_PTR CALLBACK MediaPlayer::dialogProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
