@@ -36,6 +36,9 @@
 #define IDC_VERSION_NOTE       1053
 #define IDC_SIDE_SCROLL        1039
 #define IDC_SPLIT_BAR          1043
+// Media player (template 175): the window the player control fills
+#define IDD_MEDIA_PLAYER       175
+#define IDC_MEDIA_PLAYER_CONTROL 1045
 #define IDC_THEMED_LIST_SCROLL 27001
 #define IDC_THEMED_SIDE_SCROLL 27002
 

@@ -8,7 +8,9 @@
 
 namespace tarvelo::preview::win {
 
-void PreviewController::start() {
+void PreviewController::start(HINSTANCE instance, HWND owner) {
+    instance_ = instance;
+    owner_ = owner;
     if (!gdiplusToken_) {
         Gdiplus::GdiplusStartupInput input;
         if (Gdiplus::GdiplusStartup(&gdiplusToken_, &input, nullptr) != Gdiplus::Ok) gdiplusToken_ = 0;
@@ -17,6 +19,7 @@ void PreviewController::start() {
 }
 
 void PreviewController::stop() {
+    player_.close();
     library_.unload();
     if (gdiplusToken_) {
         Gdiplus::GdiplusShutdown(gdiplusToken_);
@@ -53,7 +56,8 @@ void PreviewController::show(HDC dc, int width, int height, const std::wstring& 
         state_.endMode();
         break;
     case 4:
-        // The media player window is not built yet.
+        // The open player takes the new file; otherwise one is opened.
+        player_.play(instance_, owner_, path);
         break;
     default:
         state_.endMode();

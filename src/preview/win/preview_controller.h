@@ -9,6 +9,7 @@
 #include "preview/preview_state.h"
 #include "preview/win/image_library.h"
 #include "preview/win/image_preview.h"
+#include "preview/win/media_player.h"
 
 namespace tarvelo::preview::win {
 
@@ -19,8 +20,9 @@ public:
     PreviewController(const PreviewController&) = delete;
     PreviewController& operator=(const PreviewController&) = delete;
 
-    // GDI+ first, then the library (loaded from the program's folder).
-    void start();
+    // GDI+ first, then the library (loaded from the program's folder). The
+    // media player is made from instance's template and owned by owner.
+    void start(HINSTANCE instance, HWND owner);
     void stop();
 
     PreviewState& state() { return state_; }
@@ -30,11 +32,19 @@ public:
     // over it. True when a preview now covers the list.
     bool runPending(HDC dc, int width, int height, const PreviewLook& look);
 
+    // The media player window, opened by a media file.
+    bool mediaPlayerOpen() const { return player_.open(); }
+    HWND mediaPlayerWindow() const { return player_.window(); }
+    void closeMediaPlayer() { player_.close(); }
+
 private:
     void show(HDC dc, int width, int height, const std::wstring& path, const PreviewLook& look);
 
     PreviewState state_;
     ImageLibrary library_;
+    MediaPlayer player_;
+    HINSTANCE instance_ = nullptr;
+    HWND owner_ = nullptr;
     ULONG_PTR gdiplusToken_ = 0;
 };
 

@@ -291,7 +291,7 @@ void MainWindow::onInitDialog() {
         p.confirmedFontSize = settings_.font.size;
     }
     initBars();
-    p.preview.start();
+    p.preview.start(context_.instance, hwnd_);
     registerCommands();
     DragAcceptFiles(p.list, TRUE);
     p.navigator.watch().start();

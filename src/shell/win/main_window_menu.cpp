@@ -61,7 +61,7 @@ void MainWindow::onSysCommand(WPARAM wp, LPARAM, bool& handled) {
     } else if (id == IDM_SYS_SAVE_SETTINGS) {
         saveSettingsForRestart();
     } else if (id == IDM_SYS_CLOSE_VIEWER) {
-        // The modeless viewer window arrives with the previews.
+        parts_->preview.closeMediaPlayer();
     } else if (id >= 16 && id <= 31) {
         onCommand(IDM_VERSION);
     } else if ((id & 0xFFF0) == SC_CLOSE) {

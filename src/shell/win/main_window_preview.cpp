@@ -62,7 +62,15 @@ void MainWindow::runPendingPreview() {
 bool MainWindow::previewFilter(const MSG& msg) {
     MainWindowParts& p = *parts_;
     preview::PreviewState& state = p.preview.state();
-    if (!state.showing()) return false;
+    if (!state.showing()) {
+        // With the player open, Esc in the main window closes the player
+        // and does nothing else.
+        if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && p.preview.mediaPlayerOpen()) {
+            p.preview.closeMediaPlayer();
+            return true;
+        }
+        return false;
+    }
     preview::PreviewInput kind;
     switch (msg.message) {
     case WM_KEYDOWN:
