@@ -182,6 +182,51 @@ bool TarveloApp::responsive() const {
     return main_ && SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result) != 0;
 }
 
+HWND TarveloApp::findPopupMenu() const {
+    struct Search {
+        DWORD pid;
+        HWND found;
+    } search{pid_, nullptr};
+    EnumWindows(
+        [](HWND w, LPARAM lp) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lp);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            wchar_t cls[16] = {};
+            GetClassNameW(w, cls, 16);
+            if (pid == s->pid && IsWindowVisible(w) && std::wstring(cls) == L"#32768") {
+                s->found = w;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int dragFilesFromAnotherProgram(POINT screen, const std::vector<std::wstring>& paths,
+                                std::chrono::milliseconds timeout) {
+    std::wstring line = L"\"" + testBinFolder() + L"tarvelo_drag_in.exe\" " + std::to_wstring(screen.x) + L" " +
+                        std::to_wstring(screen.y);
+    for (const std::wstring& p : paths) line += L" \"" + p + L"\"";
+    std::vector<wchar_t> mutableLine(line.begin(), line.end());
+    mutableLine.push_back(0);
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return -1;
+    CloseHandle(pi.hThread);
+    DWORD code = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(pi.hProcess, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(pi.hProcess, &code);
+    } else {
+        TerminateProcess(pi.hProcess, 99);
+    }
+    CloseHandle(pi.hProcess);
+    return static_cast<int>(code);
+}
+
 void bringToFront(HWND window) {
     SetForegroundWindow(window);
     SetActiveWindow(window);
