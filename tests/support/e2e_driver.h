@@ -101,8 +101,9 @@ std::wstring windowText(HWND window);
 std::wstring dialogStaticText(HWND dialog);
 void clickButton(HWND dialog, int id);
 
-// Saves the window's screen area as a BMP in the artifacts folder
-// (TARVELO_ARTIFACTS, a Linux path, or the temp folder); returns its path.
+// Saves the window's screen area as a PNG (a BMP when encoding fails) in the
+// artifacts folder: TARVELO_ARTIFACTS (a Linux path), else the build tree's
+// build/artifacts; returns its path.
 std::wstring screenshot(HWND window, const std::wstring& name);
 
 // The window's screen pixels, row-major, 0x00RRGGBB.
