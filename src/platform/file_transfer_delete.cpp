@@ -42,40 +42,6 @@ bool shellRecycle(const std::wstring& longPath) {
     return true;
 }
 
-// Marks the file for deletion through a handle and confirms the mark by
-// opening the name again, which the system refuses for a file whose
-// deletion is pending; the file goes when the handle closes. This needs no
-// lookup of a vanished name (under Wine every lookup of a missing name reads
-// the whole folder, which made deleting a big folder's files quadratic).
-// Returns ERROR_SUCCESS, the platform's error, or ERROR_NOT_SUPPORTED when
-// the volume takes no deletion by handle.
-DWORD deleteByHandle(const std::wstring& longPath) {
-    constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-    UniqueKernelHandle file(CreateFileW(longPath.c_str(), DELETE | FILE_READ_ATTRIBUTES, kShareAll, nullptr,
-                                        OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-    if (!file) return GetLastError();
-    FILE_DISPOSITION_INFO disposition{};
-    disposition.DeleteFile = TRUE;
-    if (!SetFileInformationByHandle(file.get(), FileDispositionInfo, &disposition, sizeof disposition)) {
-        const DWORD error = GetLastError();
-        return error == ERROR_INVALID_PARAMETER || error == ERROR_INVALID_FUNCTION ? ERROR_NOT_SUPPORTED : error;
-    }
-    UniqueKernelHandle again(CreateFileW(longPath.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
-                                         FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-    if (!again && GetLastError() == ERROR_ACCESS_DENIED) return ERROR_SUCCESS;
-    // Claimed but not pending: take the mark back and let the plain call try.
-    disposition.DeleteFile = FALSE;
-    SetFileInformationByHandle(file.get(), FileDispositionInfo, &disposition, sizeof disposition);
-    return ERROR_NOT_SUPPORTED;
-}
-
-// The plain call, confirmed by looking for the name afterwards.
-DWORD deleteByName(const std::wstring& longPath, DeleteMode mode) {
-    const bool called = mode == DeleteMode::recycleBin ? shellRecycle(longPath) : DeleteFileW(longPath.c_str()) != FALSE;
-    if (!called) return GetLastError();
-    return GetFileAttributesW(longPath.c_str()) != INVALID_FILE_ATTRIBUTES ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
-}
-
 void addFolderSize(const std::wstring& folder, ItemSize& size) {
     WIN32_FIND_DATAW data;
     UniqueFindHandle find(FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
@@ -106,9 +72,10 @@ TransferResult deleteFile(const std::wstring& path, DeleteMode mode) {
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) return failure(TransferError::targetIsFolder);
 
     clearBlockingAttributes(target, attributes);
-    // Counted as done only when the deletion is confirmed.
-    DWORD error = mode == DeleteMode::permanent ? deleteByHandle(target) : ERROR_NOT_SUPPORTED;
-    if (error == ERROR_NOT_SUPPORTED) error = deleteByName(target, mode);
+    const bool called = mode == DeleteMode::recycleBin ? shellRecycle(target) : DeleteFileW(target.c_str()) != FALSE;
+    DWORD error = called ? ERROR_SUCCESS : GetLastError();
+    // Counted as done only when the name is really gone.
+    if (called && GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) error = ERROR_ACCESS_DENIED;
     if (error == ERROR_SUCCESS) return {};
     SetFileAttributesW(target.c_str(), attributes);  // a file that stays keeps its marks
     return platformFailure(error);
