@@ -5,6 +5,7 @@
 //                                           copyItem of the folder vs a CopyFileW loop
 //   delete_10k_ms / delete_10k_ratio        deleteFile vs a DeleteFileW loop
 // Fixtures (made by scripts/bench from the Linux side): --file1g=, --small10k=.
+// --transfer-parts= picks some of "1g,10k,delete" (default all).
 #include <windows.h>
 
 #include <algorithm>
@@ -54,10 +55,12 @@ void runTransferBench(const Report& report) {
     platform::removeFolderTree(work);
     CreateDirectoryW(work.c_str(), nullptr);
     bool allOk = true;
+    const std::string parts = option("transfer-parts", "1g,10k,delete");
+    auto wanted = [&](const char* part) { return parts.find(part) != std::string::npos; };
 
     std::vector<double> plain, own;
     const std::wstring plainTarget = work + L"\\plain.bin", ownTarget = work + L"\\own.bin";
-    for (int i = 0; i < runs; ++i) {
+    for (int i = 0; i < runs && wanted("1g"); ++i) {
         double t = nowMs();
         allOk = CopyFileW(big.c_str(), plainTarget.c_str(), FALSE) && allOk;
         plain.push_back(nowMs() - t);
@@ -67,14 +70,14 @@ void runTransferBench(const Report& report) {
         own.push_back(nowMs() - t);
         DeleteFileW(ownTarget.c_str());
     }
-    report("copy_1g_ms", median(own));
-    report("copy_1g_plain_ms", median(plain));
-    report("copy_1g_ratio", median(own) / median(plain));
+    if (wanted("1g")) report("copy_1g_ms", median(own));
+    if (wanted("1g")) report("copy_1g_plain_ms", median(plain));
+    if (wanted("1g")) report("copy_1g_ratio", median(own) / median(plain));
 
     plain.clear();
     own.clear();
     const std::wstring plainFolder = work + L"\\plain", ownFolder = work + L"\\own";
-    for (int i = 0; i < runs; ++i) {
+    for (int i = 0; i < runs && wanted("10k"); ++i) {
         double t = nowMs();
         allOk = plainFolderCopy(small, plainFolder) && allOk;
         plain.push_back(nowMs() - t);
@@ -84,14 +87,16 @@ void runTransferBench(const Report& report) {
         platform::removeFolderTree(plainFolder);
         platform::removeFolderTree(ownFolder);
     }
-    report("copy_10k_small_ms", median(own));
-    report("copy_10k_small_plain_ms", median(plain));
-    report("copy_10k_small_ratio", median(own) / median(plain));
+    if (wanted("10k")) {
+        report("copy_10k_small_ms", median(own));
+        report("copy_10k_small_plain_ms", median(plain));
+        report("copy_10k_small_ratio", median(own) / median(plain));
+    }
 
     plain.clear();
     own.clear();
     const std::vector<std::wstring> names = namesIn(small);
-    for (int i = 0; i < runs; ++i) {
+    for (int i = 0; i < runs && wanted("delete"); ++i) {
         allOk = plainFolderCopy(small, plainFolder) && plainFolderCopy(small, ownFolder) && allOk;
         double t = nowMs();
         for (const std::wstring& name : names) allOk = DeleteFileW((plainFolder + L"\\" + name).c_str()) && allOk;
@@ -104,9 +109,11 @@ void runTransferBench(const Report& report) {
         platform::removeFolderTree(plainFolder);
         platform::removeFolderTree(ownFolder);
     }
-    report("delete_10k_ms", median(own));
-    report("delete_10k_plain_ms", median(plain));
-    report("delete_10k_ratio", median(own) / median(plain));
+    if (wanted("delete")) {
+        report("delete_10k_ms", median(own));
+        report("delete_10k_plain_ms", median(plain));
+        report("delete_10k_ratio", median(own) / median(plain));
+    }
     platform::removeFolderTree(work);
     // A figure of a run that failed somewhere means nothing.
     report("transfer_all_ok", allOk ? 1 : 0);

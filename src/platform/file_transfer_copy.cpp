@@ -215,21 +215,11 @@ TransferResult copyTree(const std::wstring& source, const SourceInfo& info, cons
 }  // namespace transfer_detail
 
 TransferResult copyItem(const std::wstring& source, const std::wstring& target, const TransferOptions& options) {
-    const std::wstring from = canonicalLongPath(source);
-    const std::wstring to = canonicalLongPath(target);
-    SourceInfo info;
-    if (source.empty() || !readSourceInfo(from, info)) {
-        return TransferResult{TransferError::sourceMissing, GetLastError()};
-    }
-    if (target.empty()) return platformFailure(ERROR_INVALID_NAME);
-    if (CompareStringOrdinal(from.c_str(), -1, to.c_str(), -1, TRUE) == CSTR_EQUAL) {
-        return failure(TransferError::sameItem);
-    }
-    const bool isFolder = (info.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    if (isFolder && isSameOrBelow(from, to)) return failure(TransferError::intoItself);
-    if (!ensureFolder(parentOf(to))) return platformFailure(GetLastError());
+    const PreparedTransfer p = prepareTransfer(source, target);
+    if (!p.ok()) return p.result;
     TransferRun run{options};
-    return isFolder ? copyTree(from, info, to, run) : copyOneFile(from, info, to, run, false);
+    return (p.info.attributes & FILE_ATTRIBUTE_DIRECTORY) ? copyTree(p.from, p.info, p.to, run)
+                                                          : copyOneFile(p.from, p.info, p.to, run, false);
 }
 
 }  // namespace tarvelo::platform

@@ -46,6 +46,19 @@ void removeOwnFile(const std::wstring& longPath);
 TransferResult platformFailure(DWORD code);
 TransferResult failure(TransferError error);
 
+// The checks copyItem and moveItem share before anything is touched: both
+// paths in canonical long-path form, the source's data read, the target not
+// the source itself nor (for a folder) inside it, and the target's folder
+// made. A failure leaves `prepared` ok() false with the reason.
+struct PreparedTransfer {
+    std::wstring from;
+    std::wstring to;
+    SourceInfo info;
+    TransferResult result;
+    bool ok() const { return result.ok(); }
+};
+PreparedTransfer prepareTransfer(const std::wstring& source, const std::wstring& target);
+
 // Progress and cancellation for one item, shared by its files.
 struct TransferRun {
     const TransferOptions& options;

@@ -155,22 +155,10 @@ TransferResult moveByCopy(const std::wstring& source, const SourceInfo& info, co
 }  // namespace transfer_detail
 
 TransferResult moveItem(const std::wstring& source, const std::wstring& target, const TransferOptions& options) {
-    const std::wstring from = canonicalLongPath(source);
-    const std::wstring to = canonicalLongPath(target);
-    SourceInfo info;
-    if (source.empty() || !readSourceInfo(from, info)) {
-        return TransferResult{TransferError::sourceMissing, GetLastError()};
-    }
-    if (target.empty()) return platformFailure(ERROR_INVALID_NAME);
-    if (CompareStringOrdinal(from.c_str(), -1, to.c_str(), -1, TRUE) == CSTR_EQUAL) {
-        return failure(TransferError::sameItem);
-    }
-    if ((info.attributes & FILE_ATTRIBUTE_DIRECTORY) && isSameOrBelow(from, to)) {
-        return failure(TransferError::intoItself);
-    }
-    if (!ensureFolder(parentOf(to))) return platformFailure(GetLastError());
+    const PreparedTransfer p = prepareTransfer(source, target);
+    if (!p.ok()) return p.result;
     TransferRun run{options};
-    return moveInto(from, info, to, run);
+    return moveInto(p.from, p.info, p.to, run);
 }
 
 bool renameWithReplace(const std::wstring& source, const std::wstring& target) {

@@ -134,6 +134,24 @@ TransferResult platformFailure(DWORD code) {
 
 TransferResult failure(TransferError error) { return TransferResult{error, ERROR_SUCCESS}; }
 
+PreparedTransfer prepareTransfer(const std::wstring& source, const std::wstring& target) {
+    PreparedTransfer p;
+    p.from = canonicalLongPath(source);
+    p.to = canonicalLongPath(target);
+    if (source.empty() || !readSourceInfo(p.from, p.info)) {
+        p.result = TransferResult{TransferError::sourceMissing, GetLastError()};
+    } else if (target.empty()) {
+        p.result = platformFailure(ERROR_INVALID_NAME);
+    } else if (CompareStringOrdinal(p.from.c_str(), -1, p.to.c_str(), -1, TRUE) == CSTR_EQUAL) {
+        p.result = failure(TransferError::sameItem);
+    } else if ((p.info.attributes & FILE_ATTRIBUTE_DIRECTORY) && isSameOrBelow(p.from, p.to)) {
+        p.result = failure(TransferError::intoItself);
+    } else if (!ensureFolder(parentOf(p.to))) {
+        p.result = platformFailure(GetLastError());
+    }
+    return p;
+}
+
 }  // namespace transfer_detail
 
 }  // namespace tarvelo::platform

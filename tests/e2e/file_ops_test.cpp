@@ -248,6 +248,37 @@ TEST(FileOps, PasteAndALockedFileInTheMiddle) {
     EXPECT_EQ(readFileBytes(r.path(L"b2.txt")), std::string(100, 'b'));
 }
 
+TEST(FileOps, FilesDraggedInFromAnotherProgramOpenTheDropMenuAndCopy) {
+    Running r(L"fileops-drop");
+    const std::string one(1500, 'x');
+    std::string two(2048, '\0');
+    for (size_t i = 0; i < two.size(); ++i) two[i] = static_cast<char>(i * 7);
+    r.f.box.makeFolder(L"outside");
+    r.f.box.writeFile(L"outside\\d1.txt", one);
+    r.f.box.writeFile(L"outside\\\u65e5\u672c\u8a9e.bin", two);
+    const std::vector<std::wstring> sources = {r.f.box.file(L"outside\\d1.txt"),
+                                               r.f.box.file(L"outside\\\u65e5\u672c\u8a9e.bin")};
+    ASSERT_TRUE(r.ready());
+
+    HWND list = GetDlgItem(r.app.mainWindow(), 1000);
+    RECT area{};
+    ASSERT_TRUE(GetWindowRect(list, &area));
+    const POINT onList{(area.left + area.right) / 2, area.top + (area.bottom - area.top) * 2 / 3};
+    EXPECT_EQ(dragFilesFromAnotherProgram(onList, sources), 0) << "the list did not take the drop as a copy";
+
+    HWND menu = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (menu = r.app.findPopupMenu()) != nullptr; }, 15s)) << "no drop menu";
+    screenshot(GetDesktopWindow(), L"fileops-drop-menu");
+    // Nothing is copied before an answer.
+    EXPECT_FALSE(fileExists(r.path(L"d1.txt")));
+    pressKey('C');  // File Copy(&C)
+    EXPECT_TRUE(waitForBytes(r.path(L"d1.txt"), one));
+    EXPECT_TRUE(waitForBytes(r.path(L"\u65e5\u672c\u8a9e.bin"), two));
+    ASSERT_TRUE(r.idle());
+    EXPECT_EQ(readFileBytes(sources[0]), one);
+    EXPECT_EQ(readFileBytes(sources[1]), two);
+}
+
 }  // namespace
 }  // namespace tarvelo::e2e
 

@@ -1,5 +1,8 @@
 #include "support/e2e_driver.h"
 
+#include <wincodec.h>
+
+#include <cstdlib>
 #include <thread>
 
 namespace tarvelo::e2e {
@@ -184,6 +187,51 @@ bool TarveloApp::responsive() const {
     return main_ && SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result) != 0;
 }
 
+HWND TarveloApp::findPopupMenu() const {
+    struct Search {
+        DWORD pid;
+        HWND found;
+    } search{pid_, nullptr};
+    EnumWindows(
+        [](HWND w, LPARAM lp) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lp);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            wchar_t cls[16] = {};
+            GetClassNameW(w, cls, 16);
+            if (pid == s->pid && IsWindowVisible(w) && std::wstring(cls) == L"#32768") {
+                s->found = w;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int dragFilesFromAnotherProgram(POINT screen, const std::vector<std::wstring>& paths,
+                                std::chrono::milliseconds timeout) {
+    std::wstring line = L"\"" + testBinFolder() + L"tarvelo_drag_in.exe\" " + std::to_wstring(screen.x) + L" " +
+                        std::to_wstring(screen.y);
+    for (const std::wstring& p : paths) line += L" \"" + p + L"\"";
+    std::vector<wchar_t> mutableLine(line.begin(), line.end());
+    mutableLine.push_back(0);
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return -1;
+    CloseHandle(pi.hThread);
+    DWORD code = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(pi.hProcess, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(pi.hProcess, &code);
+    } else {
+        TerminateProcess(pi.hProcess, 99);
+    }
+    CloseHandle(pi.hProcess);
+    return static_cast<int>(code);
+}
+
 void bringToFront(HWND window) {
     SetForegroundWindow(window);
     SetActiveWindow(window);
@@ -362,20 +410,50 @@ Capture captureWindow(HWND window) {
     return cap;
 }
 
-std::wstring screenshot(HWND window, const std::wstring& name) {
-    Capture cap = captureWindow(window);
-    std::wstring folder;
-    if (const char* dir = getenv("TARVELO_ARTIFACTS")) {
-        std::string linux = dir;
-        folder = L"Z:";
-        for (char c : linux) folder += c == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(c));
-        folder += L"\\";
-    } else {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        folder = temp;
+namespace {
+
+template <typename T>
+struct Releaser {
+    T* p = nullptr;
+    ~Releaser() {
+        if (p) p->Release();
     }
-    std::wstring path = folder + name + L".bmp";
+    Releaser() = default;
+    Releaser(const Releaser&) = delete;
+    Releaser& operator=(const Releaser&) = delete;
+};
+
+// Encodes the capture as a PNG through WIC; false when any step fails.
+bool savePng(const Capture& cap, const std::wstring& path) {
+    const HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    bool ok = false;
+    {
+        Releaser<IWICImagingFactory> factory;
+        Releaser<IWICStream> stream;
+        Releaser<IWICBitmapEncoder> encoder;
+        Releaser<IWICBitmapFrameEncode> frame;
+        Releaser<IPropertyBag2> options;
+        WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGR;
+        const UINT stride = static_cast<UINT>(cap.width) * 4;
+        ok = cap.width > 0 && cap.height > 0 &&
+             SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                        IID_PPV_ARGS(&factory.p))) &&
+             SUCCEEDED(factory.p->CreateStream(&stream.p)) &&
+             SUCCEEDED(stream.p->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
+             SUCCEEDED(factory.p->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder.p)) &&
+             SUCCEEDED(encoder.p->Initialize(stream.p, WICBitmapEncoderNoCache)) &&
+             SUCCEEDED(encoder.p->CreateNewFrame(&frame.p, &options.p)) && SUCCEEDED(frame.p->Initialize(options.p)) &&
+             SUCCEEDED(frame.p->SetSize(static_cast<UINT>(cap.width), static_cast<UINT>(cap.height))) &&
+             SUCCEEDED(frame.p->SetPixelFormat(&format)) && IsEqualGUID(format, GUID_WICPixelFormat32bppBGR) &&
+             SUCCEEDED(frame.p->WritePixels(static_cast<UINT>(cap.height), stride, stride * static_cast<UINT>(cap.height),
+                                            reinterpret_cast<BYTE*>(const_cast<uint32_t*>(cap.pixels.data())))) &&
+             SUCCEEDED(frame.p->Commit()) && SUCCEEDED(encoder.p->Commit());
+    }
+    if (SUCCEEDED(init)) CoUninitialize();
+    return ok;
+}
+
+bool saveBmp(const Capture& cap, const std::wstring& path) {
     BITMAPFILEHEADER fh{};
     BITMAPINFOHEADER ih{};
     ih.biSize = sizeof(ih);
@@ -388,14 +466,41 @@ std::wstring screenshot(HWND window, const std::wstring& name) {
     fh.bfOffBits = sizeof(fh) + sizeof(ih);
     fh.bfSize = fh.bfOffBits + dataSize;
     HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h != INVALID_HANDLE_VALUE) {
-        DWORD written = 0;
-        WriteFile(h, &fh, sizeof(fh), &written, nullptr);
-        WriteFile(h, &ih, sizeof(ih), &written, nullptr);
-        WriteFile(h, cap.pixels.data(), dataSize, &written, nullptr);
-        CloseHandle(h);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    bool ok = WriteFile(h, &fh, sizeof(fh), &written, nullptr) && WriteFile(h, &ih, sizeof(ih), &written, nullptr) &&
+              WriteFile(h, cap.pixels.data(), dataSize, &written, nullptr);
+    CloseHandle(h);
+    return ok;
+}
+
+// TARVELO_ARTIFACTS (a Linux path), else the build's artifacts folder.
+std::wstring artifactsFolder() {
+    std::string linux;
+    if (const char* dir = getenv("TARVELO_ARTIFACTS")) linux = dir;
+#ifdef TARVELO_ARTIFACTS_DIR
+    if (linux.empty()) linux = TARVELO_ARTIFACTS_DIR;
+#endif
+    if (linux.empty()) {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        return temp;
     }
-    return path;
+    std::wstring folder = L"Z:";
+    for (char c : linux) folder += c == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(c));
+    CreateDirectoryW(folder.c_str(), nullptr);
+    return folder + L"\\";
+}
+
+}  // namespace
+
+std::wstring screenshot(HWND window, const std::wstring& name) {
+    const Capture cap = captureWindow(window);
+    const std::wstring base = artifactsFolder() + name;
+    if (savePng(cap, base + L".png")) return base + L".png";
+    DeleteFileW((base + L".png").c_str());
+    saveBmp(cap, base + L".bmp");
+    return base + L".bmp";
 }
 
 std::string readFileBytes(const std::wstring& path) {

@@ -62,6 +62,8 @@ public:
     HWND findMessageBox() const;
     // True while the UI thread answers messages.
     bool responsive() const;
+    // A visible pop-up menu (class #32768) of the process.
+    HWND findPopupMenu() const;
 
 private:
     HANDLE process_ = nullptr;
@@ -82,6 +84,14 @@ void mouseDown(HWND window, int x, int y, bool right = false);
 void mouseMoveTo(HWND window, int x, int y);
 void mouseUp(bool right = false);
 
+// Drags the files from a separate helper program (tarvelo_drag_in.exe, beside
+// the tests) onto a screen point through the OLE drag loop, as another
+// application does. Returns the helper's exit code: 0 when the window there
+// took a copy, 2 when it never accepted, 3 when the drop copied nothing,
+// -1 when the helper did not start or end in time.
+int dragFilesFromAnotherProgram(POINT screen, const std::vector<std::wstring>& paths,
+                                std::chrono::milliseconds timeout = std::chrono::seconds(60));
+
 // The clipboard's Unicode text (empty when none); clearing it.
 std::wstring clipboardText();
 void clearClipboard();
@@ -91,8 +101,9 @@ std::wstring windowText(HWND window);
 std::wstring dialogStaticText(HWND dialog);
 void clickButton(HWND dialog, int id);
 
-// Saves the window's screen area as a BMP in the artifacts folder
-// (TARVELO_ARTIFACTS, a Linux path, or the temp folder); returns its path.
+// Saves the window's screen area as a PNG (a BMP when encoding fails) in the
+// artifacts folder: TARVELO_ARTIFACTS (a Linux path), else the build tree's
+// build/artifacts; returns its path.
 std::wstring screenshot(HWND window, const std::wstring& name);
 
 // The window's screen pixels, row-major, 0x00RRGGBB.

@@ -10,6 +10,7 @@
 
 #include "filelist/drop_files_block.h"
 #include "filelist/win/drag_source.h"
+#include "filelist/win/drop_target.h"
 #include "filelist/win/dropped_files.h"
 
 namespace tarvelo::filelist::win {
@@ -294,6 +295,49 @@ TEST_F(FileDragTest, ControlDragAllowsMoveAndLink) {
 TEST_F(FileDragTest, ATargetRefusingTheEffectGivesNone) {
     target.answer = DROPEFFECT_MOVE;  // but only copy is allowed
     EXPECT_EQ(runFileDrag({L"C:\\one.txt"}, false), static_cast<DWORD>(DROPEFFECT_NONE));
+}
+
+class RecordingHandler final : public FileDropHandler {
+public:
+    bool accepting = true;
+    std::vector<std::wstring> paths;
+    int calls = 0;
+    bool acceptsDrops() override { return accepting; }
+    void filesDropped(std::vector<std::wstring> dropped, POINT) override {
+        ++calls;
+        paths = std::move(dropped);
+    }
+};
+
+// The list's own target: it takes a copy when the window accepts drops and
+// never answers "moved", so a source never deletes what was only offered.
+TEST_F(FileDragTest, TheListTargetTakesCopiesOnlyAndOnlyWhenAccepting) {
+    RevokeDragDrop(window);  // the recording target steps aside
+    const std::vector<std::wstring> paths = {kJapanesePath, L"C:\\two.txt"};
+    const struct {
+        const char* name;
+        bool accepting;
+        bool allowMove;
+        DWORD effect;
+    } cases[] = {
+        {"copy offered", true, false, DROPEFFECT_COPY},
+        {"move offered too", true, true, DROPEFFECT_COPY},
+        {"window busy", false, true, DROPEFFECT_NONE},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingHandler handler;
+        handler.accepting = c.accepting;
+        DropTargetRegistration registration;
+        ASSERT_EQ(registration.attach(window, handler), S_OK);
+        EXPECT_EQ(runFileDrag(paths, c.allowMove), c.effect);
+        EXPECT_EQ(handler.calls, c.accepting ? 1 : 0);
+        EXPECT_EQ(handler.paths, c.accepting ? paths : std::vector<std::wstring>{});
+        registration.revoke();
+        // Revoked: the window takes nothing more.
+        EXPECT_EQ(runFileDrag(paths, false), static_cast<DWORD>(DROPEFFECT_NONE));
+        EXPECT_EQ(handler.calls, c.accepting ? 1 : 0);
+    }
 }
 
 // A drop handle as the system hands it to WM_DROPFILES: the block with a drop

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "filelist/drop_files_block.h"
+#include "filelist/win/com_object.h"
 #include "platform/global_memory.h"
 
 namespace tarvelo::filelist::win {
@@ -18,34 +19,6 @@ std::atomic<long> liveObjects{0};
 bool isHGlobalContent(const FORMATETC& f) {
     return (f.tymed & TYMED_HGLOBAL) != 0 && f.dwAspect == DVASPECT_CONTENT;
 }
-
-// IUnknown for an object that offers one interface and lives on the heap
-// until its last reference goes.
-template <class Interface, const IID& kInterfaceId>
-class RefCounted : public Interface {
-public:
-    virtual ~RefCounted() = default;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-        if (!out) return E_POINTER;
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, kInterfaceId)) {
-            *out = static_cast<Interface*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --refs_;
-        if (left == 0) delete this;
-        return left;
-    }
-
-private:
-    std::atomic<ULONG> refs_{1};
-};
 
 class FileDataObject final : public RefCounted<IDataObject, IID_IDataObject> {
 public:
@@ -132,23 +105,6 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
-};
-
-// Releases one COM reference at scope end.
-template <typename T>
-class ComRef {
-public:
-    ComRef() = default;
-    ~ComRef() {
-        if (p_) p_->Release();
-    }
-    ComRef(const ComRef&) = delete;
-    ComRef& operator=(const ComRef&) = delete;
-    T** put() { return &p_; }
-    T* get() const { return p_; }
-
-private:
-    T* p_ = nullptr;
 };
 
 }  // namespace

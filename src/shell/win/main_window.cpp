@@ -294,6 +294,7 @@ void MainWindow::onInitDialog() {
     p.preview.start(context_.instance, hwnd_);
     registerCommands();
     DragAcceptFiles(p.list, TRUE);
+    p.listDropTarget.attach(p.list, *this);
     p.navigator.watch().start();
 
     rebuildVisuals();
@@ -567,6 +568,10 @@ INT_PTR MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         return result(0);
     case WM_DROPFILES:
         onDropFiles(reinterpret_cast<HDROP>(wp));
+        return result(0);
+    case kMsgDroppedFiles:
+        openDropMenu(std::move(parts_->pendingDrop), parts_->pendingDropPoint);
+        parts_->pendingDrop.clear();
         return result(0);
     case WM_MOUSEHWHEEL:
     case WM_HELP:

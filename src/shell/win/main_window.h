@@ -9,9 +9,11 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "filelist/folder_listing.h"
 #include "filelist/key_table.h"
+#include "filelist/win/drop_target.h"
 #include "filelist/win/list_pane.h"
 #include "filelist/win/navigator.h"
 #include "platform/unique_handle.h"
@@ -25,7 +27,9 @@ namespace tarvelo::shell::win {
 
 class MainWindowParts;  // panes, visuals and command owners
 
-class MainWindow final : private filelist::win::NavigatorHost, private ViewCommandHost {
+class MainWindow final : private filelist::win::NavigatorHost,
+                         private ViewCommandHost,
+                         private filelist::win::FileDropHandler {
 public:
     explicit MainWindow(AppContext& context);
     ~MainWindow() override;
@@ -132,6 +136,13 @@ private:
     void onContextMenu(LPARAM lp);
     void scrollSideBar(int step);
     void onDropFiles(HDROP drop);
+    // Files dropped through OLE come in during the source's drag loop; the
+    // menu opens from this posted message once that loop has returned.
+    static constexpr UINT kMsgDroppedFiles = WM_APP + 0x40;
+    bool acceptsDrops() override;
+    void filesDropped(std::vector<std::wstring> paths, POINT screen) override;
+    // The drop menu for paths dropped at a screen point.
+    void openDropMenu(std::vector<std::wstring> paths, POINT screen);
     filelist::FreeSpaceLookup freeSpaceLookup() const;
 
     // Fills the command table (main_window_routes.cpp).

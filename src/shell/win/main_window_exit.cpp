@@ -99,6 +99,7 @@ void MainWindow::onDestroy() {
     // The menu object is ours; detach it so the window does not free it too.
     if (GetMenu(hwnd_) == mainMenu_.get()) SetMenu(hwnd_, nullptr);
     parts_->preview.stop();
+    parts_->listDropTarget.revoke();
     SetCursor(old);
     destroyed_ = true;
     PostQuitMessage(0);

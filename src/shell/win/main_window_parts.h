@@ -14,6 +14,7 @@
 #include "filelist/win/bar_accessible.h"
 #include "filelist/win/drive_bar_pane.h"
 #include "filelist/win/drive_monitor.h"
+#include "filelist/win/drop_target.h"
 #include "filelist/win/list_accessible.h"
 #include "filelist/win/list_pane.h"
 #include "filelist/win/side_bar_pane.h"
@@ -93,6 +94,10 @@ public:
     std::shared_ptr<filelist::win::FilterHost> filterHost;
     // Paths dropped in from other programs, for the drop menu's commands.
     std::vector<std::wstring> dropList;
+    // The list's OLE drop target, and a drop it took that waits for its menu.
+    filelist::win::DropTargetRegistration listDropTarget;
+    std::vector<std::wstring> pendingDrop;
+    POINT pendingDropPoint{};
 
     // Double clicks on the list (the static control does not report them).
     DWORD lastClickTime = 0;

@@ -38,20 +38,35 @@ void MainWindow::startFileDrag() {
     paintList();
 }
 
-void MainWindow::onDropFiles(HDROP drop) {
-    MainWindowParts& p = *parts_;
-    filelist::win::UniqueDrop owned(drop);
+bool MainWindow::acceptsDrops() {
     const RunFlags& flags = runFlags();
-    if (flags.uiBusy || flags.listingThread) return;
+    return !flags.uiBusy && !flags.listingThread;
+}
+
+void MainWindow::filesDropped(std::vector<std::wstring> paths, POINT screen) {
+    MainWindowParts& p = *parts_;
+    p.pendingDrop = std::move(paths);
+    p.pendingDropPoint = screen;
+    PostMessageW(hwnd_, kMsgDroppedFiles, 0, 0);
+}
+
+void MainWindow::onDropFiles(HDROP drop) {
+    filelist::win::UniqueDrop owned(drop);
+    if (!acceptsDrops()) return;
     filelist::win::DroppedFiles dropped = filelist::win::readDroppedFiles(drop);
-    if (dropped.paths.empty()) return;
     POINT screen;
     GetCursorPos(&screen);
+    openDropMenu(std::move(dropped.paths), screen);
+}
+
+void MainWindow::openDropMenu(std::vector<std::wstring> paths, POINT screen) {
+    MainWindowParts& p = *parts_;
+    if (paths.empty() || !acceptsDrops()) return;
     if (WindowFromPoint(screen) == p.sideBar) {
-        registerSideBarFolder(dropped.paths.front());
+        registerSideBarFolder(paths.front());
         return;
     }
-    p.dropList = std::move(dropped.paths);
+    p.dropList = std::move(paths);
     SetForegroundWindow(hwnd_);
     SetFocus(p.list);
     HMENU menu = LoadMenuW(context_.instance, MAKEINTRESOURCEW(IDR_DROP_MENU));
