@@ -74,8 +74,13 @@ TransferResult deleteFile(const std::wstring& path, DeleteMode mode) {
     clearBlockingAttributes(target, attributes);
     const bool called = mode == DeleteMode::recycleBin ? shellRecycle(target) : DeleteFileW(target.c_str()) != FALSE;
     DWORD error = called ? ERROR_SUCCESS : GetLastError();
-    // Counted as done only when the name is really gone.
-    if (called && GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) error = ERROR_ACCESS_DENIED;
+    // The shell's answer is not trusted: counted as done only when the name is
+    // really gone. DeleteFileW's success already means gone (or pending until
+    // the last handle closes), and looking a missing name up again costs a
+    // whole folder scan on some file systems, so it is taken as it is.
+    if (called && mode == DeleteMode::recycleBin && GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        error = ERROR_ACCESS_DENIED;
+    }
     if (error == ERROR_SUCCESS) return {};
     SetFileAttributesW(target.c_str(), attributes);  // a file that stays keeps its marks
     return platformFailure(error);
