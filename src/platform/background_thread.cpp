@@ -22,10 +22,11 @@ unsigned __stdcall threadMain(void* parameter) {
 
 }  // namespace
 
-void pumpPendingMessages() {
+void pumpSentAndPaintMessages() {
     MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
+    // Sent messages are delivered by the peek itself; paint messages are
+    // dispatched. Keys, mouse input and posted commands stay queued.
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_SENDMESSAGE | PM_QS_PAINT)) {
         ::DispatchMessageW(&msg);
     }
 }
@@ -56,7 +57,7 @@ void BackgroundThread::stop() {
     uint8_t running = 1;
     state_->compare_exchange_strong(running, 2, std::memory_order_acq_rel);
     while (state_->load(std::memory_order_acquire) == 2) {
-        pumpPendingMessages();
+        pumpSentAndPaintMessages();
         ::Sleep(10);
     }
     join();

@@ -25,7 +25,10 @@ public:
 
     // The stop protocol: set the byte to 2, pump window messages with 10 ms
     // pauses until the thread has set it to 0, then wait for the thread's
-    // end without limit.
+    // end without limit. Only sent and paint messages are handled while it
+    // waits: the stop runs inside the exit, and an Alt key release or a
+    // posted command handled there would open the menu loop or a command
+    // under a window that is closing.
     void stop();
 
     // Waits without limit for the thread's end (no pumping) and closes it.
@@ -38,7 +41,8 @@ private:
     std::atomic<uint8_t>* state_ = nullptr;
 };
 
-// Dispatches the calling thread's pending window messages.
-void pumpPendingMessages();
+// Delivers messages sent to the calling thread's windows by other threads
+// and dispatches paint messages; input and posted messages stay queued.
+void pumpSentAndPaintMessages();
 
 }  // namespace tarvelo::platform

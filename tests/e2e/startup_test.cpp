@@ -91,6 +91,40 @@ TEST(Startup, SecondCopyIsMarkedAndUsesItsOwnSettingsFile) {
     EXPECT_TRUE(fileExists(box.file(settingsName(false))));
 }
 
+// Closed and at once started again, as people do: the new copy is the plain
+// first copy (it waits for a predecessor still closing), the old process is
+// gone quickly, and the sandbox holds exactly one settings file.
+TEST(Startup, ClosedAndAtOnceRestartedIsThePlainFirstCopy) {
+    Sandbox box(L"restart");
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        TarveloApp app(box);
+        HWND main = app.waitForMainWindow();
+        ASSERT_NE(main, nullptr);
+        EXPECT_EQ(app.title(), expectedTitle(false));
+        ASSERT_TRUE(app.responsive());
+        closeWithAltF4(app);
+        ASSERT_TRUE(waitUntil([&] { return !IsWindow(main) || !IsWindowVisible(main); }, 10s));
+        TarveloApp again(box);
+        ASSERT_NE(again.waitForMainWindow(), nullptr);
+        EXPECT_TRUE(app.waitForExit(5s));
+        EXPECT_EQ(again.title(), expectedTitle(false));
+        closeWithAltF4(again);
+        ASSERT_TRUE(again.waitForExit(15s));
+    }
+    int settingsFiles = 0;
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(box.file(L"Tarvelo_*@*.ini").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            ++settingsFiles;
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    EXPECT_EQ(settingsFiles, 1);
+    EXPECT_TRUE(fileExists(box.file(settingsName(false))));
+}
+
 TEST(Startup, ExitConfirmationCanKeepTheWindow) {
     Sandbox box(L"confirm");
     // A settings file written by hand, without BOM, asking for the confirmation.

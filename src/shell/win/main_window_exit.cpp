@@ -55,6 +55,10 @@ void MainWindow::onClose() {
     // Nothing of the expansion folder is kept between runs.
     preview::win::removeExpansionFolder(context_.moduleFolder);
     SetCursor(old);
+    // Under Wine without a window manager, hiding a captioned window waits
+    // up to 2 s for a confirmation nobody sends, and DestroyWindow hides
+    // first. A window that no longer draws is destroyed without hiding.
+    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
     DestroyWindow(hwnd_);
 }
 
