@@ -2,8 +2,10 @@
 // adds one call here; the main window itself never grows a switch.
 #include "fileops/win/file_commands.h"
 #include "fileops/win/rename_commands.h"
+#include "launch/win/launch_commands.h"
 #include "shell/win/main_window.h"
 #include "shell/win/main_window_fileops.h"
+#include "shell/win/main_window_launch.h"
 #include "shell/win/main_window_parts.h"
 #include "shell/win/keyboard_help.h"
 
@@ -15,6 +17,7 @@ void MainWindow::registerCommands() {
     registerViewCommands(commands_, *this);
     fileops::win::registerFileCommands(commands_, makeOperationHost(*this));
     fileops::win::registerRenameCommands(commands_, makeOperationHost(*this));
+    launch::win::registerLaunchCommands(commands_, makeLaunchHost(*this));
 }
 
 }  // namespace tarvelo::shell::win
