@@ -43,17 +43,18 @@ std::string extAppData(const std::vector<std::wstring>& rows) {
     return utf16File(text);
 }
 
-// A registry key removed again when the test ends.
+// A file class key, removed again when the test ends. Written to the
+// machine's classes: Wine does not merge the user's into HKCR.
 class ClassKey {
 public:
-    explicit ClassKey(std::wstring name) : name_(std::move(name)) {}
-    ~ClassKey() { RegDeleteTreeW(HKEY_CLASSES_ROOT, name_.c_str()); }
+    explicit ClassKey(std::wstring name) : name_(L"Software\\Classes\\" + std::move(name)) {}
+    ~ClassKey() { RegDeleteTreeW(HKEY_LOCAL_MACHINE, name_.c_str()); }
     ClassKey(const ClassKey&) = delete;
     ClassKey& operator=(const ClassKey&) = delete;
     bool set(const std::wstring& sub, const std::wstring& value) const {
         const std::wstring path = sub.empty() ? name_ : name_ + L"\\" + sub;
         HKEY key = nullptr;
-        if (RegCreateKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+        if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
             ERROR_SUCCESS) {
             return false;
         }
@@ -312,11 +313,15 @@ void dialogsAndEditor(const std::wstring& language, const std::wstring& commandC
     HWND list = GetDlgItem(editor, 1046);
     ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 30);
     // Row 2 selected: its texts go into the fields and the button names it.
-    LVITEMW state{};
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&state));
-    ASSERT_TRUE(waitUntil([&] { return windowText(GetDlgItem(editor, 1003)) == L".log .txt"; }, 5s));
+    // (By keys: list-view messages with pointers do not cross processes.)
+    bringToFront(editor);
+    pressKey(VK_HOME);
+    bool onRow2 = false;
+    for (int i = 0; i < 3 && !onRow2; ++i) {
+        pressKey(VK_DOWN);
+        onRow2 = waitUntil([&] { return windowText(GetDlgItem(editor, 1003)) == L".log .txt"; }, 3s);
+    }
+    ASSERT_TRUE(onRow2);
     EXPECT_EQ(windowText(GetDlgItem(editor, 1017)), l.recorder);
     EXPECT_EQ(windowText(GetDlgItem(editor, 1004)), registLabel);
     const std::wstring extensions = L".log .txt .md";

@@ -86,12 +86,13 @@ class LaunchCommands {
 public:
     explicit LaunchCommands(std::shared_ptr<LaunchHost> host) : host_(std::move(host)) {}
 
-    void shellVerb(const wchar_t* verb, bool toCurrentFolder, Guard guard) {
+    void shellVerb(const wchar_t* verb, bool toCurrentFolder, Guard guard, VerbSource source) {
         if (!idle(guard)) return;
         const std::optional<CursorEntry> entry = cursorEntry(*host_);
         if (!entry) return;
         LaunchRun run(*host_);
-        runShellVerb(host_->mainWindow(), verb, toCurrentFolder ? withoutParentStep(entry->path) : entry->path);
+        runShellVerb(host_->mainWindow(), verb, toCurrentFolder ? withoutParentStep(entry->path) : entry->path,
+                     source);
     }
 
     void desktopShortcut() {
@@ -225,9 +226,9 @@ private:
 
 void registerLaunchCommands(shell::CommandTable& table, std::shared_ptr<LaunchHost> host) {
     auto c = std::make_shared<LaunchCommands>(std::move(host));
-    table.add(IDM_OPEN, [c](int) { c->shellVerb(L"open", true, Guard::All); });
-    table.add(IDM_EDIT_FILE, [c](int) { c->shellVerb(L"edit", false, Guard::WorkerOnly); });
-    table.add(IDM_PROPERTY, [c](int) { c->shellVerb(L"properties", true, Guard::WorkerOnly); });
+    table.add(IDM_OPEN, [c](int) { c->shellVerb(L"open", true, Guard::All, VerbSource::RegisteredFirst); });
+    table.add(IDM_EDIT_FILE, [c](int) { c->shellVerb(L"edit", false, Guard::WorkerOnly, VerbSource::RegisteredFirst); });
+    table.add(IDM_PROPERTY, [c](int) { c->shellVerb(L"properties", true, Guard::WorkerOnly, VerbSource::ContextMenu); });
     table.add(IDM_DESKTOP_SHORTCUT, [c](int) { c->desktopShortcut(); });
     table.add(IDM_COMMAND_EXECUTION, [c](int) { c->commandExecution(); });
     table.add(IDM_ASSOCIATED_EXECUTION, [c](int) { c->associatedExecution(); });

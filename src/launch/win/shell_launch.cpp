@@ -46,10 +46,12 @@ private:
 
 }  // namespace
 
-bool runShellVerb(HWND owner, const wchar_t* verb, const std::wstring& path) {
+namespace {
+
+bool shellExecute(HWND owner, const wchar_t* verb, const std::wstring& path, ULONG mask) {
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_INVOKEIDLIST;
+    info.fMask = mask;
     info.hwnd = owner;
     info.lpVerb = verb;
     info.lpFile = path.c_str();
@@ -57,6 +59,18 @@ bool runShellVerb(HWND owner, const wchar_t* verb, const std::wstring& path) {
     const bool ok = ShellExecuteExW(&info) != FALSE;
     if (info.hProcess) CloseHandle(info.hProcess);
     return ok;
+}
+
+}  // namespace
+
+bool runShellVerb(HWND owner, const wchar_t* verb, const std::wstring& path, VerbSource source) {
+    constexpr ULONG kContextMenu = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_INVOKEIDLIST;
+    if (source == VerbSource::ContextMenu) return shellExecute(owner, verb, path, kContextMenu);
+    // The registered verb first: Wine reports success for the context-menu
+    // route of a registered verb without starting anything. Verbs that only
+    // a shell extension offers still come through the second call.
+    return shellExecute(owner, verb, path, SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI) ||
+           shellExecute(owner, verb, path, kContextMenu);
 }
 
 bool startCommandLine(const std::wstring& line, const std::wstring& folder) {

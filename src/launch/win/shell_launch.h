@@ -8,8 +8,13 @@
 
 namespace tarvelo::launch::win {
 
-// ShellExecuteExW with the item's context-menu verbs; false when it failed.
-bool runShellVerb(HWND owner, const wchar_t* verb, const std::wstring& path);
+enum class VerbSource {
+    ContextMenu,       // the item's context-menu verbs (Properties needs them)
+    RegisteredFirst,   // the verb registered for the type, else the context menu
+};
+
+// ShellExecuteExW of verb on path, owned by owner; false when it failed.
+bool runShellVerb(HWND owner, const wchar_t* verb, const std::wstring& path, VerbSource source);
 
 // CreateProcessW of a whole command line (no application name) in a new
 // console, starting in `folder` when it is not empty. False when it failed
