@@ -214,6 +214,14 @@ void rememberLayout(HWND dialog, EditorContext& ctx) {
     }
 }
 
+// The program column takes the rest of the list's width.
+void fitProgramColumn(HWND list) {
+    RECT client;
+    GetClientRect(list, &client);
+    const int rest = client.right - ListView_GetColumnWidth(list, 0) - ListView_GetColumnWidth(list, 1);
+    if (rest > 60) ListView_SetColumnWidth(list, 2, rest);
+}
+
 void relayout(HWND dialog, const EditorContext& ctx, int width, int height) {
     const int dx = width - ctx.initialClient.cx;
     const int dy = height - ctx.initialClient.cy;
@@ -231,6 +239,7 @@ void relayout(HWND dialog, const EditorContext& ctx, int width, int height) {
         }
     }
     if (batch) EndDeferWindowPos(batch);
+    fitProgramColumn(listOf(dialog));
     InvalidateRect(dialog, nullptr, TRUE);
 }
 
@@ -266,6 +275,7 @@ INT_PTR CALLBACK editorProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
         fillList(dialog, *ctx);
         SetWindowSubclass(listOf(dialog), listKeys, kListSubclass, 0);
         rememberLayout(dialog, *ctx);
+        fitProgramColumn(listOf(dialog));
         return TRUE;
     }
     case WM_GETMINMAXINFO:
