@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "launch/ext_app_entry.h"
+
 namespace tarvelo::launch {
 
 namespace {
@@ -28,7 +30,9 @@ std::wstring_view ExtAppTable::entry(int row) const {
 
 void ExtAppTable::setEntry(int row, std::wstring text) {
     if (row < 0 || row >= kExtAppRows) return;
-    if (text.find(L'=') == std::wstring::npos) text.clear();
+    // Without "=", over-long or badly encoded: the row is empty, the others
+    // are kept.
+    if (!splitExtAppEntry(text)) text.clear();
     entries_[static_cast<size_t>(row)] = std::move(text);
 }
 

@@ -2,6 +2,7 @@
 // The program's own association table: 30 entries "extensions = program",
 // kept as ExtApp_01 ... ExtApp_30 of the ExtAppData data file.
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -19,8 +20,10 @@ class ExtAppTable {
 public:
     // Row 0..29; an empty text outside or for an empty row.
     std::wstring_view entry(int row) const;
+    std::span<const std::wstring> entries() const { return entries_; }
 
-    // Start-up: reads the 30 keys in one read; an entry without "=" is
+    // Start-up: reads the 30 keys in one read; an entry without "=" (or
+    // over-long, or with control characters or broken surrogates) is
     // cleared. When the data file does not exist the five default entries
     // are taken and all 30 keys are written (true then). A file that exists
     // but cannot be read leaves the table empty and is never written.

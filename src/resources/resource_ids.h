@@ -264,3 +264,16 @@
 #define IDD_STRING_HISTORY         177
 #define IDC_STRING_COMBO           1015
 #define IDC_STRING_DROP            1004
+// Association editor (Setting of Associated Execution) and its controls.
+#define IDD_EXT_APP_EDITOR     179
+#define IDC_EXTAPP_LIST        1046
+#define IDC_EXTAPP_EXTENSIONS  1003
+#define IDC_EXTAPP_PROGRAM     1017
+#define IDC_EXTAPP_REGIST      1004
+#define IDC_EXTAPP_REFER       1014
+#define IDC_EXTAPP_EXT_GROUP   1018
+#define IDC_EXTAPP_PROG_GROUP  1019
+// Its list's right-click menu (built in code).
+#define IDM_EXTAPP_MOVE_UP     34750
+#define IDM_EXTAPP_MOVE_DOWN   34751
+#define IDM_EXTAPP_REMOVE      34752

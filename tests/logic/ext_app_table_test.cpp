@@ -44,10 +44,13 @@ TEST(ExtAppTable, EntriesWithoutEqualsAreClearedAndOthersKept) {
     testing::FakeByteFileSystem files;
     shell::SectionFileStore store(files, kExe);
     store.writeMany(L"ExtAppData", std::vector<shell::SectionFileStore::KeyValue>{
-                                       {L"ExtApp_01", L"no equals here"}, {L"ExtApp_07", L".md = code.exe"}});
+                                       {L"ExtApp_01", L"no equals here"},
+                                       {L"ExtApp_02", L".txt = " + std::wstring(5000, L'a')},
+                                       {L"ExtApp_07", L".md = code.exe"}});
     ExtAppTable table;
     EXPECT_FALSE(table.loadOrSeed(store));  // the file exists: no defaults
     EXPECT_EQ(table.entry(0), L"");
+    EXPECT_EQ(table.entry(1), L"");  // over-long: skipped, the rest kept
     EXPECT_EQ(table.entry(6), L".md = code.exe");
     EXPECT_EQ(table.entry(-1), L"");
     EXPECT_EQ(table.entry(30), L"");

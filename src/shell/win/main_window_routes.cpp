@@ -3,9 +3,11 @@
 #include "archive/win/archive_commands_win.h"
 #include "fileops/win/file_commands.h"
 #include "fileops/win/rename_commands.h"
+#include "launch/win/launch_commands.h"
 #include "shell/win/main_window.h"
 #include "shell/win/main_window_fileops.h"
 #include "shell/win/main_window_filter.h"
+#include "shell/win/main_window_launch.h"
 #include "shell/win/main_window_parts.h"
 #include "shell/win/keyboard_help.h"
 
@@ -20,6 +22,7 @@ void MainWindow::registerCommands() {
     archive::win::registerArchiveCommands(commands_, makeOperationHost(*this));
     parts_->filterHost = makeFilterHost(*this);
     filelist::win::registerFilterCommands(commands_, *parts_->filterHost);
+    launch::win::registerLaunchCommands(commands_, makeLaunchHost(*this));
 }
 
 }  // namespace tarvelo::shell::win
