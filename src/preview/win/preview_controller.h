@@ -7,6 +7,7 @@
 #include <string>
 
 #include "preview/preview_state.h"
+#include "preview/win/archive_preview.h"
 #include "preview/win/image_library.h"
 #include "preview/win/image_preview.h"
 
@@ -35,6 +36,7 @@ private:
 
     PreviewState state_;
     ImageLibrary library_;
+    ArchivePreview archive_;
     ULONG_PTR gdiplusToken_ = 0;
 };
 
