@@ -16,6 +16,9 @@ public:
     std::wstring takePending();
     const std::wstring& pending() const { return pendingPath_; }
     int memberIndex() const { return memberIndex_; }
+    // The archive preview's clamped or chosen member: the next Page Up or
+    // Page Down steps from the member on screen.
+    void settleMemberIndex(int index) { memberIndex_ = index < 0 ? 0 : index; }
 
     void shown() { showing_ = true; }
     bool showing() const { return showing_; }

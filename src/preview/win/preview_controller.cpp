@@ -50,11 +50,15 @@ void PreviewController::show(HDC dc, int width, int height, const std::wstring& 
             state_.shown();
         }
         break;
-    case 2:
-        // Images inside archives need the archiver bridge: until it exists,
-        // an archive gives no preview and ends the walk.
-        state_.endMode();
+    case 2: {
+        if (!gdiplusToken_) return;
+        const ArchivePreviewOutcome r = archive_.show(dc, width, height, path, state_.memberIndex(),
+                                                      library_.loaded() ? &library_ : nullptr, look, GetActiveWindow());
+        state_.settleMemberIndex(r.memberIndex);
+        if (r.endWalk) state_.endMode();
+        if (r.drawn) state_.shown();
         break;
+    }
     case 4:
         // The open player takes the new file; otherwise one is opened.
         player_.play(instance_, owner_, path);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "preview/preview_state.h"
+#include "preview/win/archive_preview.h"
 #include "preview/win/image_library.h"
 #include "preview/win/image_preview.h"
 #include "preview/win/media_player.h"
@@ -45,6 +46,7 @@ private:
     MediaPlayer player_;
     HINSTANCE instance_ = nullptr;
     HWND owner_ = nullptr;
+    ArchivePreview archive_;
     ULONG_PTR gdiplusToken_ = 0;
 };
 
