@@ -1,6 +1,7 @@
 #include "archive/win/archive_dialogs.h"
 
 #include "archive/archive_texts.h"
+#include "platform/dialog_cancel.h"
 #include "platform/unique_handle.h"
 #include "resource_ids.h"
 
@@ -115,6 +116,7 @@ void cleanTypedName(HWND dlg, HWND edit) {
 }
 
 INT_PTR CALLBACK compressProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+    if (platform::endDialogOnCancel(dlg, msg, wp)) return TRUE;
     auto* ctx = reinterpret_cast<CompressContext*>(GetWindowLongPtrW(dlg, DWLP_USER));
     switch (msg) {
     case WM_INITDIALOG: {
@@ -177,15 +179,8 @@ INT_PTR CALLBACK compressProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
             EndDialog(dlg, IDOK);
             return TRUE;
         }
-        if (id == IDCANCEL) {
-            EndDialog(dlg, IDCANCEL);
-            return TRUE;
-        }
         return FALSE;
     }
-    case WM_CLOSE:
-        EndDialog(dlg, IDCANCEL);
-        return TRUE;
     }
     return FALSE;
 }
@@ -196,6 +191,7 @@ struct ExpandContext {
 };
 
 INT_PTR CALLBACK expandProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+    if (platform::endDialogOnCancel(dlg, msg, wp)) return TRUE;
     auto* ctx = reinterpret_cast<ExpandContext*>(GetWindowLongPtrW(dlg, DWLP_USER));
     switch (msg) {
     case WM_INITDIALOG:
@@ -218,14 +214,7 @@ INT_PTR CALLBACK expandProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
             EndDialog(dlg, IDOK);
             return TRUE;
         }
-        if (LOWORD(wp) == IDCANCEL) {
-            EndDialog(dlg, IDCANCEL);
-            return TRUE;
-        }
         return FALSE;
-    case WM_CLOSE:
-        EndDialog(dlg, IDCANCEL);
-        return TRUE;
     }
     return FALSE;
 }

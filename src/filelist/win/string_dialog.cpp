@@ -5,6 +5,7 @@
 
 #include "filelist/string_history.h"
 #include "filelist/string_terms.h"
+#include "platform/dialog_cancel.h"
 #include "platform/unique_handle.h"
 #include "resource_ids.h"
 
@@ -65,6 +66,7 @@ const wchar_t* sectionOf(StringDialogKind kind) {
 }
 
 INT_PTR CALLBACK dialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+    if (platform::endDialogOnCancel(dlg, msg, wp)) return TRUE;
     auto* ctx = reinterpret_cast<Context*>(GetWindowLongPtrW(dlg, DWLP_USER));
     switch (msg) {
     case WM_INITDIALOG: {
@@ -121,15 +123,8 @@ INT_PTR CALLBACK dialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
             EndDialog(dlg, IDOK);
             return TRUE;
         }
-        if (id == IDCANCEL) {
-            EndDialog(dlg, IDCANCEL);
-            return TRUE;
-        }
         return FALSE;
     }
-    case WM_CLOSE:
-        EndDialog(dlg, IDCANCEL);
-        return TRUE;
     }
     return FALSE;
 }

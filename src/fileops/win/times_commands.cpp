@@ -10,6 +10,7 @@
 #include "fileops/win/operation_run.h"
 #include "fileops/win/timestamp_dialog.h"
 #include "fileops/win/volume_label_dialog.h"
+#include "platform/dialog_cancel.h"
 #include "platform/private_profile_store.h"
 #include "resource_ids.h"
 
@@ -60,6 +61,7 @@ struct AttributeContext {
 };
 
 INT_PTR CALLBACK attributeProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+    if (platform::endDialogOnCancel(dlg, msg, wp)) return TRUE;
     auto* ctx = reinterpret_cast<AttributeContext*>(GetWindowLongPtrW(dlg, DWLP_USER));
     const int boxes[4] = {IDC_ATTR_READONLY, IDC_ATTR_HIDDEN, IDC_ATTR_SYSTEM, IDC_ATTR_ARCHIVE};
     INT_PTR brush = 0;
@@ -80,14 +82,7 @@ INT_PTR CALLBACK attributeProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
             EndDialog(dlg, IDOK);
             return TRUE;
         }
-        if (LOWORD(wp) == IDCANCEL) {
-            EndDialog(dlg, IDCANCEL);
-            return TRUE;
-        }
         return FALSE;
-    case WM_CLOSE:
-        EndDialog(dlg, IDCANCEL);
-        return TRUE;
     }
     return FALSE;
 }

@@ -6,6 +6,7 @@
 #include "fileops/win/dialog_look.h"
 #include "fileops/win/name_dialogs.h"
 #include "fileops/win/operation_run.h"
+#include "platform/dialog_cancel.h"
 #include "resource_ids.h"
 
 namespace tarvelo::fileops::win {
@@ -134,6 +135,7 @@ void applyLabel(HWND dlg, UiLanguage language) {
 }
 
 INT_PTR CALLBACK volumeProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+    if (platform::endDialogOnCancel(dlg, msg, wp)) return TRUE;
     auto* c = msg == WM_INITDIALOG ? reinterpret_cast<Context*>(lp)
                                    : reinterpret_cast<Context*>(GetWindowLongPtrW(dlg, DWLP_USER));
     if (!c) return FALSE;
@@ -167,15 +169,8 @@ INT_PTR CALLBACK volumeProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
             EndDialog(dlg, IDOK);
             return TRUE;
         }
-        if (id == IDCANCEL) {
-            EndDialog(dlg, IDCANCEL);
-            return TRUE;
-        }
         return FALSE;
     }
-    case WM_CLOSE:
-        EndDialog(dlg, IDCANCEL);
-        return TRUE;
     }
     return FALSE;
 }
