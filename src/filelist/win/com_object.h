@@ -1,10 +1,11 @@
 #pragma once
-// Small COM helpers for the list's own OLE objects: a heap object offering
-// one interface, and a holder that releases one reference.
+// The list's own OLE objects: a heap object offering one interface.
 #include <windows.h>
 #include <ole2.h>
 
 #include <atomic>
+
+#include "platform/com_ref.h"
 
 namespace tarvelo::filelist::win {
 
@@ -36,21 +37,6 @@ private:
     std::atomic<ULONG> refs_{1};
 };
 
-// Releases one COM reference at scope end.
-template <typename T>
-class ComRef {
-public:
-    ComRef() = default;
-    ~ComRef() {
-        if (p_) p_->Release();
-    }
-    ComRef(const ComRef&) = delete;
-    ComRef& operator=(const ComRef&) = delete;
-    T** put() { return &p_; }
-    T* get() const { return p_; }
-
-private:
-    T* p_ = nullptr;
-};
+using platform::ComRef;
 
 }  // namespace tarvelo::filelist::win
