@@ -7,14 +7,26 @@
 
 namespace tarvelo::filelist {
 
-// A point in local time; all zeros means "unknown".
+// A point in local time; all zeros means "unknown". Eight bytes: a listing
+// keeps three per entry, 100,000 entries at a time.
 struct LocalStamp {
-    int32_t year = 0;
-    int32_t month = 0;
-    int32_t day = 0;
-    int32_t hour = 0;
-    int32_t minute = 0;
-    int32_t second = 0;
+    int16_t year = 0;
+    uint8_t month = 0;
+    uint8_t day = 0;
+    uint8_t hour = 0;
+    uint8_t minute = 0;
+    uint8_t second = 0;
+
+    constexpr LocalStamp() = default;
+    // Out-of-range parts (a bad dialog value, a corrupt stamp) are cut to
+    // the field's width, never spill into the next field.
+    constexpr LocalStamp(int y, int mo, int d, int h, int mi, int s)
+        : year(static_cast<int16_t>(y)),
+          month(static_cast<uint8_t>(mo)),
+          day(static_cast<uint8_t>(d)),
+          hour(static_cast<uint8_t>(h)),
+          minute(static_cast<uint8_t>(mi)),
+          second(static_cast<uint8_t>(s)) {}
 
     bool unknown() const { return day == 0; }
     friend bool operator==(const LocalStamp&, const LocalStamp&) = default;
@@ -33,6 +45,9 @@ inline constexpr int32_t kKindFolder = 1;
 // Longest stored path in code units, terminator included.
 inline constexpr size_t kFullPathCapacity = 520;
 
+static_assert(sizeof(LocalStamp) == 8);
+
+// 56 bytes: the listing holds up to 100,001 of them.
 struct FileEntry {
     // Text of pathLength code units followed by a terminator, owned by
     // whoever filled the record (the listing's text storage); never null.
@@ -41,12 +56,12 @@ struct FileEntry {
     LocalStamp created;
     LocalStamp modified;
     LocalStamp accessed;
-    uint32_t pathLength = 0;
     uint32_t attributes;
+    int32_t loadIndex;
+    uint16_t pathLength = 0;  // below kFullPathCapacity
     // -1 parent entry, 1 folder, 0 file; in subfolder mode the depth below
     // the chosen folder (every entry is then a file).
-    int32_t kind;
-    int32_t loadIndex;
+    int16_t kind;
     uint8_t selected;
     uint8_t inBand;
     uint8_t nameTruncated;
@@ -55,8 +70,9 @@ struct FileEntry {
     // `text` must stay alive and be followed by a terminator.
     void setPath(std::wstring_view text) {
         fullPath = text.data();
-        pathLength = static_cast<uint32_t>(text.size());
+        pathLength = static_cast<uint16_t>(text.size() < kFullPathCapacity ? text.size() : kFullPathCapacity - 1);
     }
 };
+static_assert(sizeof(FileEntry) <= 56);
 
 }  // namespace tarvelo::filelist

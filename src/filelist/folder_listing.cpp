@@ -75,7 +75,7 @@ FolderListing::FolderListing(common::AddressSpace& space)
       pathBlock_(space, sizeof(wchar_t) * kFullPathCapacity * kEntryStorage),
       orderBlock_(space, sizeof(int32_t) * kEntryStorage),
       keyedBlock_(space, sizeof(KeyedEntry) * kEntryStorage),
-      headBlock_(space, sizeof(wchar_t) * (kKeyHeadCapacity + kFullPathCapacity) * kEntryStorage) {}
+      headBlock_(space, sizeof(wchar_t) * kKeyHeadCapacity * kEntryStorage) {}
 
 bool FolderListing::storageReady() const {
     return entryBlock_.valid() && pathBlock_.valid() && orderBlock_.valid() && keyedBlock_.valid() && headBlock_.valid();
@@ -218,25 +218,22 @@ void FolderListing::sort(int column, ListView view) {
     size_t used = 0;
     for (int i = 0; i < n; ++i) {
         FileEntry& e = all[i];
-        const size_t pathLength = e.pathLength;
-        if (!headBlock_.ensure(sizeof(wchar_t) * (used + kKeyHeadCapacity + pathLength))) return;
-        // Head and tail side by side: the sort reads one compact text per
-        // entry instead of two places of a large record.
+        if (!headBlock_.ensure(sizeof(wchar_t) * (used + kKeyHeadCapacity))) return;
         wchar_t* text = texts + used;
         const size_t headLength = writeKeyHead(e, content, sortMode, text);
-        const size_t tailLength = pathLength - sharedLength;
-        std::memcpy(text + headLength, e.fullPath + sharedLength, tailLength * sizeof(wchar_t));
-        used += headLength + tailLength;
+        const size_t tailLength = e.pathLength - sharedLength;
+        used += headLength;
         KeyedEntry& k = keyed[i];
         k.headRank = 0;
         k.headValue = 0;
         k.text = text;
-        k.headLength = static_cast<uint32_t>(headLength);
-        k.tailLength = static_cast<uint32_t>(tailLength);
+        k.tailText = e.fullPath + sharedLength;
+        k.headLength = static_cast<uint16_t>(headLength);
+        k.tailLength = static_cast<uint16_t>(tailLength);
         k.index = i;
         if (summarised) {
             summarised = summary.summarize(e, k);
-            k.tail = common::naturalSummary({text + headLength, tailLength});
+            k.tail = common::naturalSummary({k.tailText, tailLength});
         }
     }
     sortKeyed(keyed, n, summarised, sortMode, shared);
@@ -295,7 +292,7 @@ std::wstring FolderListing::sortKeyAt(int displayIndex) const {
     const KeyedEntry& k = reinterpret_cast<const KeyedEntry*>(keyedBlock_.data())[displayIndex];
     std::wstring key(k.text, k.headLength);
     key.append(entries()[0].fullPath, sharedPrefixLength_);
-    key.append(k.text + k.headLength, k.tailLength);
+    key.append(k.tailText, k.tailLength);
     return key;
 }
 

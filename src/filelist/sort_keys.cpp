@@ -60,7 +60,7 @@ wchar_t* putStamp(wchar_t* out, const LocalStamp& s) {
 size_t materialize(const KeyedEntry& k, std::wstring_view shared, wchar_t* out) {
     std::memcpy(out, k.text, k.headLength * sizeof(wchar_t));
     if (!shared.empty()) std::memcpy(out + k.headLength, shared.data(), shared.size() * sizeof(wchar_t));
-    std::memcpy(out + k.headLength + shared.size(), k.text + k.headLength, k.tailLength * sizeof(wchar_t));
+    std::memcpy(out + k.headLength + shared.size(), k.tailText, k.tailLength * sizeof(wchar_t));
     return k.headLength + shared.size() + k.tailLength;
 }
 
@@ -77,8 +77,8 @@ int compareSummarised(const KeyedEntry& a, const KeyedEntry& b, std::wstring_vie
     if (a.headValue != b.headValue) return a.headValue < b.headValue ? -1 : 1;
     if (const int t = common::NaturalSummary::compare(a.tail, b.tail)) return t;
     // Equal heads: the tails decide, then the whole texts' code units.
-    const std::wstring_view ta(a.text + a.headLength, a.tailLength);
-    const std::wstring_view tb(b.text + b.headLength, b.tailLength);
+    const std::wstring_view ta(a.tailText, a.tailLength);
+    const std::wstring_view tb(b.tailText, b.tailLength);
     const common::NaturalPrefixResult r = common::naturalComparePrefix(ta, tb);
     if (r.order != 0) return r.order;
     if (r.endA < ta.size()) return 1;
@@ -170,8 +170,8 @@ int compareKeyed(const KeyedEntry& a, const KeyedEntry& b, std::wstring_view sha
     // Both heads consumed token for token: the shared folder prefix follows
     // on both sides, so the tails decide.
     if (r.endA == ha.size() && r.endB == hb.size()) {
-        const std::wstring_view ta(a.text + a.headLength, a.tailLength);
-        const std::wstring_view tb(b.text + b.headLength, b.tailLength);
+        const std::wstring_view ta(a.tailText, a.tailLength);
+        const std::wstring_view tb(b.tailText, b.tailLength);
         const common::NaturalPrefixResult t = common::naturalComparePrefix(ta, tb);
         if (t.order != 0) return t.order;
         if (t.endA < ta.size()) return 1;

@@ -66,7 +66,8 @@ std::wstring sortKeyText(const FileEntry& entry, KeyContent content, int sortMod
 
 // One entry while sorting. Its key is head + shared + tail, where `shared`
 // is the folder prefix every path of the listing begins with (ending in a
-// backslash) and `text` holds head and tail one after the other.
+// backslash); `text` is the head, `tailText` points into the entry's own
+// path, so the sort copies no path.
 struct KeyedEntry {
     // With summarised heads: the head as two words in key order (kind
     // prefix rank, then the column's value); else both 0.
@@ -74,8 +75,9 @@ struct KeyedEntry {
     uint64_t headValue;
     common::NaturalSummary tail;  // of the tail, valid when heads are equal
     const wchar_t* text;
-    uint32_t headLength;
-    uint32_t tailLength;
+    const wchar_t* tailText;
+    uint16_t headLength;  // both below kKeyHeadCapacity + kFullPathCapacity
+    uint16_t tailLength;
     int32_t index;  // into the listing's entries
 };
 

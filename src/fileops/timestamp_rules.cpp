@@ -14,8 +14,7 @@ int daysInMonth(int year, int month) {
 
 bool isValidStamp(const LocalStamp& s) {
     return s.year >= 1601 && s.year <= 30827 && s.month >= 1 && s.month <= 12 && s.day >= 1 &&
-           s.day <= daysInMonth(s.year, s.month) && s.hour >= 0 && s.hour <= 23 && s.minute >= 0 &&
-           s.minute <= 59 && s.second >= 0 && s.second <= 59;
+           s.day <= daysInMonth(s.year, s.month) && s.hour <= 23 && s.minute <= 59 && s.second <= 59;
 }
 
 std::optional<LocalStamp> mergeStamp(const LocalStamp& wanted, const LocalStamp& current,

@@ -31,6 +31,27 @@ void describe(filelist::FoundItem& item, uint32_t attributes, uint64_t size, con
     item.details.modified = filelist::localStamp(ticks(modified), bias);
 }
 
+bool runningUnderWine() {
+    static const bool wine = [] {
+        const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
+        return ntdll != nullptr && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;
+    }();
+    return wine;
+}
+
+// Wine keeps the whole name list of the folder it read last (about 100 bytes
+// per item) until another folder is searched; a 100,000-item folder holds
+// ~10 MB through the sort that follows. Searching the folder's own name in
+// its parent replaces that list with one of a single name.
+void releaseWineFolderCache(std::wstring_view folder) {
+    if (!runningUnderWine()) return;
+    while (!folder.empty() && (folder.back() == L'\\' || folder.back() == L'/')) folder.remove_suffix(1);
+    if (folder.size() <= 2 || folder.find_first_of(L"*?") != std::wstring_view::npos) return;
+    WIN32_FIND_DATAW data{};
+    UniqueFindHandle find(::FindFirstFileExW(openablePath(folder).c_str(), FindExInfoBasic, &data,
+                                             FindExSearchNameMatch, nullptr, 0));
+}
+
 }  // namespace
 
 int64_t currentLocalBias() {
@@ -71,10 +92,11 @@ void Win32FolderReader::listItems(std::wstring_view folder, filelist::ItemSink& 
     const int64_t bias = currentLocalBias();
     if (method_ == ReadMethod::Bulk && listBulk(folder, sink, bias)) {
         lastMethod_ = ReadMethod::Bulk;
-        return;
+    } else {
+        lastMethod_ = ReadMethod::Classic;
+        listClassic(folder, sink, bias);
     }
-    lastMethod_ = ReadMethod::Classic;
-    listClassic(folder, sink, bias);
+    releaseWineFolderCache(folder);
 }
 
 bool Win32FolderReader::listBulk(std::wstring_view folder, filelist::ItemSink& sink, int64_t bias) {

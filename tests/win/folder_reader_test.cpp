@@ -166,6 +166,26 @@ TEST_P(BothReaders, ReportsEveryItemWithItsData) {
             }
         }
     }
+    // Subfolder mode reads the same table in one descent (each folder read
+    // while its parent's read is still open): every file once, under its
+    // full path, with its depth and data.
+    filelist::FolderListing flat(virtualAddressSpace());
+    flat.subfolderMode = true;
+    ASSERT_TRUE(flat.enumerate(reader, tree.root()));
+    std::map<std::wstring, const filelist::FileEntry*> listed;
+    for (int i = 0; i < flat.enumeratedCount(); ++i) listed[std::wstring(flat.loadedEntry(i).path())] = &flat.loadedEntry(i);
+    size_t files = 0;
+    for (const Row& row : rows) {
+        if ((row.attributesSet & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
+        ++files;
+        const std::wstring full = row.folder.empty() ? tree.path(row.name) : tree.path(row.folder + L"\\" + row.name);
+        SCOPED_TRACE(testing::PrintToString(full));
+        ASSERT_TRUE(listed.count(full));
+        EXPECT_EQ(listed.at(full)->size, row.size);
+        EXPECT_EQ(listed.at(full)->kind, row.folder.empty() ? 0 : 2);
+        EXPECT_EQ(listed.at(full)->attributes & row.attributesSet, row.attributesSet);
+    }
+    EXPECT_EQ(listed.size(), files);
 }
 
 TEST_P(BothReaders, BothReadersReportTheSameItems) {
