@@ -42,7 +42,10 @@ bool runningUnderWine() {
 // Wine keeps the whole name list of the folder it read last (about 100 bytes
 // per item) until another folder is searched; a 100,000-item folder holds
 // ~10 MB through the sort that follows. Searching the folder's own name in
-// its parent replaces that list with one of a single name.
+// its parent replaces that list with one of a single name. Small folders
+// (each folder of a subfolder-mode descent) are not worth the extra call.
+constexpr int kWineCacheWorthReleasing = 4096;
+
 void releaseWineFolderCache(std::wstring_view folder) {
     if (!runningUnderWine()) return;
     while (!folder.empty() && (folder.back() == L'\\' || folder.back() == L'/')) folder.remove_suffix(1);
@@ -51,6 +54,19 @@ void releaseWineFolderCache(std::wstring_view folder) {
     UniqueFindHandle find(::FindFirstFileExW(openablePath(folder).c_str(), FindExInfoBasic, &data,
                                              FindExSearchNameMatch, nullptr, 0));
 }
+
+class CountingSink final : public filelist::ItemSink {
+public:
+    explicit CountingSink(filelist::ItemSink& inner) : inner_(inner) {}
+    int items = 0;
+    bool take(const filelist::FoundItem& item) override {
+        ++items;
+        return inner_.take(item);
+    }
+
+private:
+    filelist::ItemSink& inner_;
+};
 
 }  // namespace
 
@@ -90,13 +106,14 @@ bool Win32FolderReader::enterFolder(std::wstring_view folder) {
 
 void Win32FolderReader::listItems(std::wstring_view folder, filelist::ItemSink& sink) {
     const int64_t bias = currentLocalBias();
-    if (method_ == ReadMethod::Bulk && listBulk(folder, sink, bias)) {
+    CountingSink counted(sink);
+    if (method_ == ReadMethod::Bulk && listBulk(folder, counted, bias)) {
         lastMethod_ = ReadMethod::Bulk;
     } else {
         lastMethod_ = ReadMethod::Classic;
-        listClassic(folder, sink, bias);
+        listClassic(folder, counted, bias);
     }
-    releaseWineFolderCache(folder);
+    if (counted.items >= kWineCacheWorthReleasing) releaseWineFolderCache(folder);
 }
 
 bool Win32FolderReader::listBulk(std::wstring_view folder, filelist::ItemSink& sink, int64_t bias) {
