@@ -63,6 +63,11 @@ void BackgroundThread::stop() {
     join();
 }
 
+bool BackgroundThread::waitFor(unsigned ms) const {
+    if (!handle_) return true;
+    return ::WaitForSingleObject(handle_.get(), ms) == WAIT_OBJECT_0;
+}
+
 void BackgroundThread::join() {
     if (!handle_) return;
     ::WaitForSingleObject(handle_.get(), INFINITE);

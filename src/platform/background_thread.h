@@ -33,6 +33,9 @@ public:
 
     // Waits without limit for the thread's end (no pumping) and closes it.
     void join();
+    // Waits up to `ms` for the thread's end (no pumping); true when it has
+    // ended or none is owned. The handle stays owned until join().
+    bool waitFor(unsigned ms) const;
 
     bool owned() const { return static_cast<bool>(handle_); }
 

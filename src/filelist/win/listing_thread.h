@@ -47,6 +47,8 @@ public:
     void stop();
     // Waits for the running load's end without pumping messages.
     void wait();
+    // The same, for at most `ms`; true when no load runs any more.
+    bool waitUpTo(unsigned ms) const { return thread_.waitFor(ms) || !running(); }
     bool running() const { return state_.load(std::memory_order_acquire) != 0; }
 
     // Paths re-marked after the next load (emptied once used).

@@ -7,6 +7,8 @@ namespace tarvelo::filelist::win {
 
 namespace {
 
+constexpr unsigned kLoadHeadStartMs = 55;
+
 bool isFolder(const std::wstring& path) {
     DWORD a = GetFileAttributesW(withLongPathPrefix(path).c_str());
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
@@ -56,7 +58,10 @@ void Navigator::startLoad() {
     request.onJobEnd = [window] { enableClose(window, true); };
     loader_.start(listing_, std::move(request));
     host_.startLoadProgressTimer();
-    Sleep(55);
+    // A short pause lets a small folder finish before anything is drawn, so
+    // it shows at once instead of behind a progress bar; it ends as soon as
+    // the load does.
+    loader_.waitUpTo(kLoadHeadStartMs);
 }
 
 void Navigator::navigate(const std::wstring& folder, std::wstring focus, bool subfolderMode, int top, int row) {
@@ -109,6 +114,11 @@ void Navigator::drive(int driveNumber, const std::wstring& root) {
         driveMemory_.switchTo(driveNumber, root, listing_.currentFolder, presentMask_, pane_.cursor, cursorPath);
     if (!target) return;
     navigate(target->currentFolder, target->focusPath, false, target->pendingTop, target->pendingRow);
+}
+
+StartupAction Navigator::startupPlan() const {
+    const std::wstring& folder = listing_.currentFolder;
+    return startupAction(folder, isFolder(folder));
 }
 
 StartupAction Navigator::startupListing() {

@@ -54,6 +54,8 @@ public:
     // Start-up: lists the restored folder when it exists; SelectFolder tells
     // the caller to open the folder dialog instead.
     StartupAction startupListing();
+    // What startupListing would do now, without doing it.
+    StartupAction startupPlan() const;
 
     ListingLoader& loader() { return loader_; }
     FolderWatch& watch() { return watch_; }

@@ -302,7 +302,14 @@ void MainWindow::onInitDialog() {
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 
     startPeriodicTimers();
-    SetTimer(hwnd_, TIMER_START_FOLDER, kStartFolderMs, nullptr);
+    // A start folder that is there is listed now, so the window's first
+    // paint can show it; anything else (no folder, a folder that is gone and
+    // asks for Select Folder) waits for the timer, once the window is up.
+    if (p.navigator.startupPlan() == filelist::StartupAction::ListFolder) {
+        onStartFolderTimer();
+    } else {
+        SetTimer(hwnd_, TIMER_START_FOLDER, kStartFolderMs, nullptr);
+    }
 }
 
 void MainWindow::applyStoredPlacement() {
