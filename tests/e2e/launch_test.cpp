@@ -100,13 +100,18 @@ struct Launching {
         bringToFront(app->mainWindow());
         return waitForCursorPath(docs + L"\\..");
     }
+    // One key at a time, each waited for: a key read before the last one
+    // was handled would step past the entry.
     bool cursorTo(const std::wstring& path) {
         pressKey(VK_HOME);
+        if (!waitForCursorPath(docs + L"\\..", 5s)) return false;
         for (int i = 0; i < 3; ++i) {
-            if (cursorPath() == path) return true;
+            const std::wstring before = cursorPath();
+            if (before == path) return true;
             pressKey(VK_DOWN);
+            if (!waitUntil([&] { return cursorPath() != before; }, 3s)) return false;
         }
-        return waitForCursorPath(path, 5s);
+        return cursorPath() == path;
     }
     // The recorder's two lines, once it has written them.
     bool waitForRecord(std::wstring& commandLine, std::wstring& folder) {
