@@ -122,9 +122,8 @@ StartupAction Navigator::startupPlan() const {
 }
 
 StartupAction Navigator::startupListing() {
-    const std::wstring& folder = listing_.currentFolder;
-    const StartupAction action = startupAction(folder, isFolder(folder));
-    if (action == StartupAction::ListFolder) navigate(folder, L"", false, -1, -1);
+    const StartupAction action = startupPlan();
+    if (action == StartupAction::ListFolder) navigate(listing_.currentFolder, L"", false, -1, -1);
     return action;
 }
 
