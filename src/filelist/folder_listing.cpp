@@ -5,6 +5,7 @@
 #include <new>
 
 #include "common/natural_compare.h"
+#include "filelist/subfolder_walk.h"
 
 namespace tarvelo::filelist {
 namespace {
@@ -25,14 +26,15 @@ bool isLongPath(std::wstring_view path) {
     return path.size() >= 260 || path.substr(0, 4) == LR"(\\?\)";
 }
 
-// Receives one folder's items from the reader and appends them.
+// Receives one folder's items from the reader and appends them; in
+// subfolder mode it keeps the subfolders' paths for the descent.
 class FolderListing::Enumerator final : public ItemSink {
 public:
-    Enumerator(FolderListing& listing, FolderReader& reader, std::wstring_view folder, int depth,
-               StopToken stop)
-        : listing_(listing), reader_(reader), prefix_(folderPrefix(folder)), depth_(depth), stop_(stop) {}
+    Enumerator(FolderListing& listing, std::wstring_view folder, int depth, StopToken stop)
+        : listing_(listing), prefix_(folderPrefix(folder)), depth_(depth), stop_(stop) {}
 
     bool stopped() const { return stopped_; }
+    std::vector<std::wstring> takeSubfolders() { return std::move(subfolders_); }
 
     bool take(const FoundItem& item) override {
         if (stop_.requested()) {
@@ -53,21 +55,21 @@ public:
             if ((item.attributes & kAttrReparsePoint) == 0) {
                 std::wstring sub = prefix_;
                 sub.append(item.name);
-                if (!listing_.enumerateFolder(reader_, sub, depth_ + 1, stop_)) stopped_ = true;
+                subfolders_.push_back(std::move(sub));
             }
         } else {
             listing_.append(prefix_, item.name, kKindFolder, item);
         }
-        return !stopped_ && listing_.enumeratedCount() < kMaxListedEntries;
+        return listing_.enumeratedCount() < kMaxListedEntries;
     }
 
 private:
     FolderListing& listing_;
-    FolderReader& reader_;
     std::wstring prefix_;
     int depth_;
     StopToken stop_;
     bool stopped_ = false;
+    std::vector<std::wstring> subfolders_;
 };
 
 FolderListing::FolderListing(common::AddressSpace& space)
@@ -144,14 +146,6 @@ void FolderListing::applyDetails(FileEntry& e, const FileAttributeData& d) {
     e.accessed = d.accessed;
 }
 
-bool FolderListing::enumerateFolder(FolderReader& reader, const std::wstring& folder, int depth,
-                                    StopToken stop) {
-    if (!reader.enterFolder(folder)) return true;
-    Enumerator sink(*this, reader, folder, depth, stop);
-    reader.listItems(folder, sink);
-    return !sink.stopped();
-}
-
 bool FolderListing::enumerate(FolderReader& reader, std::wstring_view folder, StopToken stop) {
     filter_ = filterText.empty() ? TermMatcher() : TermMatcher(filterTerms);
     const std::wstring prefix = folderPrefix(folder);
@@ -167,10 +161,28 @@ bool FolderListing::enumerate(FolderReader& reader, std::wstring_view folder, St
         sharedPrefixLength_ = n;
     }
     const std::wstring top(folder);
-    const bool finished = enumerateFolder(reader, top, 0, stop);
-    // Leave the listed folder current, not the last folder searched below it.
-    if (subfolderMode) reader.enterFolder(top);
-    return finished;
+    if (!reader.enterFolder(top)) return true;
+    if (!subfolderMode) {
+        Enumerator sink(*this, top, 0, stop);
+        reader.listItems(top, sink);
+        return !sink.stopped();
+    }
+    // Each folder's own files, then its subfolders' trees in order.
+    // Subfolders are read by their full paths without being entered: the
+    // listed folder stays the current one. One that cannot be read adds
+    // nothing.
+    SubfolderWalk walk(reader, reader.companion(), stop);
+    walk.add({top}, 0);
+    SubfolderWalk::Folder next;
+    while (walk.next(next)) {
+        Enumerator sink(*this, next.path, next.depth, stop);
+        walk.list(sink);
+        // A copy read ahead ends early on a stop without the sink seeing it.
+        if (sink.stopped() || stop.requested()) return false;
+        if (enumeratedCount() >= kMaxListedEntries) return true;
+        walk.add(sink.takeSubfolders(), next.depth + 1);
+    }
+    return true;
 }
 
 bool FolderListing::fillDetails(FolderReader& reader, bool rereadAll, StopToken stop) {
@@ -215,6 +227,8 @@ void FolderListing::sort(int column, ListView view) {
     const std::wstring_view shared(all[0].fullPath, sharedLength);
     HeadSummary summary;
     bool summarised = summary.prepare(all, n, content, sortMode);
+    FolderPartRanks folderRanks;
+    const bool rankedFolders = summarised && subfolderMode && folderRanks.prepare(all, n, sharedLength);
     size_t used = 0;
     for (int i = 0; i < n; ++i) {
         FileEntry& e = all[i];
@@ -233,7 +247,8 @@ void FolderListing::sort(int column, ListView view) {
         k.index = i;
         if (summarised) {
             summarised = summary.summarize(e, k);
-            k.tail = common::naturalSummary({k.tailText, tailLength});
+            k.tail = rankedFolders ? folderRanks.summarize(i, {k.tailText, tailLength})
+                                   : common::naturalSummary({k.tailText, tailLength});
         }
     }
     sortKeyed(keyed, n, summarised, sortMode, shared);

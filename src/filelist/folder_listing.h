@@ -38,12 +38,6 @@ public:
     virtual void writeInt(std::wstring_view section, std::wstring_view key, int value) = 0;
 };
 
-// A running thread's state byte: 2 asks the work to stop early.
-struct StopToken {
-    const std::atomic<uint8_t>* state = nullptr;
-    bool requested() const { return state != nullptr && state->load(std::memory_order_relaxed) == 2; }
-};
-
 struct ListingTotals {
     int64_t files = 0;
     uint64_t fileBytes = 0;
@@ -127,7 +121,6 @@ private:
 
     FileEntry* entries() const;
     int32_t* order() const;
-    bool enumerateFolder(FolderReader& reader, const std::wstring& folder, int depth, StopToken stop);
     bool passesFilter(std::wstring_view name) const;
     bool append(std::wstring_view prefix, std::wstring_view name, int32_t kind, const FoundItem& item);
     void applyDetails(FileEntry& e, const FileAttributeData& d);

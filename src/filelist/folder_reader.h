@@ -3,12 +3,21 @@
 // items with the data the search already has, and read one item's data when
 // the search could not give it. platform/ implements it with Win32; tests
 // use an in-memory fake.
+#include <atomic>
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string_view>
 
 #include "filelist/describe_file.h"
 
 namespace tarvelo::filelist {
+
+// A running thread's state byte: 2 asks the work to stop early.
+struct StopToken {
+    const std::atomic<uint8_t>* state = nullptr;
+    bool requested() const { return state != nullptr && state->load(std::memory_order_relaxed) == 2; }
+};
 
 struct FoundItem {
     std::wstring_view name;   // as the search reports it, without a folder
@@ -36,6 +45,10 @@ public:
     // The data of one item by its full path, retrying with the long-path
     // form; nothing when both attempts fail.
     virtual std::optional<FileAttributeData> readDetails(std::wstring_view fullPath) = 0;
+    // A second reader of the same file system for another thread, so that a
+    // subfolder-mode descent reads two folders at once; nothing where reads
+    // cannot run side by side.
+    virtual std::unique_ptr<FolderReader> companion() const { return nullptr; }
 };
 
 }  // namespace tarvelo::filelist

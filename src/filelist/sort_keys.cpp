@@ -318,6 +318,73 @@ bool HeadSummary::summarize(const FileEntry& e, KeyedEntry& k) const {
     return false;
 }
 
+bool FolderPartRanks::prepare(const FileEntry* entries, int count, size_t sharedLength) {
+    rankOf_.assign(static_cast<size_t>(count), 0);
+    partLength_.assign(static_cast<size_t>(count), 0);
+    // One part per run of entries from the same folder (a folder's run is
+    // cut where the descent went into a subfolder, so parts may repeat).
+    struct Part {
+        std::wstring_view text;
+        int32_t kind;
+        uint32_t rank;
+    };
+    std::vector<Part> parts;
+    std::vector<uint32_t> partOf(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const FileEntry& e = entries[i];
+        if (e.pathLength < sharedLength) return false;
+        const std::wstring_view tail(e.fullPath + sharedLength, e.pathLength - sharedLength);
+        const size_t sep = tail.find_last_of(L"\\/");
+        const std::wstring_view part = sep == std::wstring_view::npos ? std::wstring_view() : tail.substr(0, sep + 1);
+        partLength_[static_cast<size_t>(i)] = static_cast<uint16_t>(part.size());
+        if (parts.empty() || parts.back().kind != e.kind || parts.back().text != part) {
+            parts.push_back({part, e.kind, 0});
+        }
+        partOf[static_cast<size_t>(i)] = static_cast<uint32_t>(parts.size() - 1);
+    }
+    std::vector<uint32_t> byOrder(parts.size());
+    for (size_t p = 0; p < parts.size(); ++p) byOrder[p] = static_cast<uint32_t>(p);
+    std::sort(byOrder.begin(), byOrder.end(), [&parts](uint32_t x, uint32_t y) {
+        if (parts[x].kind != parts[y].kind) return parts[x].kind < parts[y].kind;
+        return common::naturalCompare(parts[x].text, parts[y].text) < 0;
+    });
+    // Parts equal but for letter case or leading zeros share a rank: the
+    // names and then the whole keys decide between them.
+    uint32_t rank = 0;
+    for (size_t j = 0; j < byOrder.size(); ++j) {
+        Part& cur = parts[byOrder[j]];
+        if (j > 0) {
+            const Part& prev = parts[byOrder[j - 1]];
+            if (prev.kind != cur.kind) {
+                ++rank;
+            } else {
+                const common::NaturalPrefixResult r = common::naturalComparePrefix(prev.text, cur.text);
+                if (r.order != 0) {
+                    ++rank;
+                } else if (r.endA != prev.text.size() || r.endB != cur.text.size()) {
+                    return false;
+                }
+            }
+        }
+        cur.rank = rank;
+    }
+    rankBits_ = rank < 0xFFFF ? 16 : 32;
+    for (int i = 0; i < count; ++i) rankOf_[static_cast<size_t>(i)] = parts[partOf[static_cast<size_t>(i)]].rank;
+    return true;
+}
+
+common::NaturalSummary FolderPartRanks::summarize(int index, std::wstring_view tail) const {
+    const size_t i = static_cast<size_t>(index);
+    const common::NaturalSummary name = common::naturalSummary(tail.substr(partLength_[i]));
+    // The rank takes the first one or two symbols; the name's last ones are
+    // dropped (a shorter summary still orders what it tells apart).
+    const int shift = rankBits_;
+    common::NaturalSummary s;
+    s.high = (uint64_t{rankOf_[i]} << (64 - shift)) | (name.high >> shift);
+    s.low = (name.high << (64 - shift)) | (name.low >> shift);
+    return s;
+}
+
 void sortKeyed(KeyedEntry* entries, int count, bool summarisedHeads, int sortMode, std::wstring_view shared) {
     if (summarisedHeads) {
         if (sortMode == 1) {

@@ -113,6 +113,26 @@ private:
     std::unordered_map<std::wstring, uint32_t, TextHash, std::equal_to<>> extensionRanks_;
 };
 
+// Subfolder mode: each tail is a folder part ("sub\deeper\", empty for the
+// listed folder's own files) and a name. Ranked once in natural order, the
+// folder parts of one kind (one depth) stand for themselves, and a tail's
+// summary becomes its folder's rank followed by the name's summary: the
+// summary then tells apart names of different folders instead of spending
+// its symbols on the folder part.
+class FolderPartRanks {
+public:
+    // False when some folder parts of one kind run into each other (one a
+    // natural prefix of another); tails are then summarised whole.
+    bool prepare(const FileEntry* entries, int count, size_t sharedLength);
+    // The summary of entry `index`'s tail (its path past the shared prefix).
+    common::NaturalSummary summarize(int index, std::wstring_view tail) const;
+
+private:
+    std::vector<uint32_t> rankOf_;  // by entry index
+    std::vector<uint16_t> partLength_;  // of each entry's folder part
+    int rankBits_ = 16;
+};
+
 // Sorts `count` keyed entries in key order (descending: reversed).
 void sortKeyed(KeyedEntry* entries, int count, bool summarisedHeads, int sortMode, std::wstring_view shared);
 

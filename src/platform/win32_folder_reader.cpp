@@ -95,6 +95,10 @@ std::wstring openablePath(std::wstring_view folder) {
 Win32FolderReader::Win32FolderReader(ReadMethod method, size_t bulkBufferBytes)
     : method_(method), bufferBytes_(bulkBufferBytes < 4096 ? 4096 : bulkBufferBytes) {}
 
+std::unique_ptr<filelist::FolderReader> Win32FolderReader::companion() const {
+    return std::make_unique<Win32FolderReader>(method_, bufferBytes_);
+}
+
 bool Win32FolderReader::enterFolder(std::wstring_view folder) {
     const std::wstring path(folder);
     if (path.empty()) return false;

@@ -32,6 +32,7 @@ public:
     // SetCurrentDirectoryW; a folder too long for a current directory but
     // present (seen through its long-path form) still counts as entered.
     bool enterFolder(std::wstring_view folder) override;
+    std::unique_ptr<filelist::FolderReader> companion() const override;
     void listItems(std::wstring_view folder, filelist::ItemSink& sink) override;
     // GetFileAttributesExW, then the same with the long-path form.
     std::optional<filelist::FileAttributeData> readDetails(std::wstring_view fullPath) override;

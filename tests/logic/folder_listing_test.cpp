@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -173,7 +175,9 @@ TEST_F(FolderListingTest, SubfolderModeListsFilesWithTheirDepth) {
     reader.addSubfolder(L"C:\\t\\a", L"b");
     reader.addFile(L"C:\\t\\a\\b", L"two.txt");
     reader.addSubfolder(L"C:\\t", L"locked");
+    reader.addFile(L"C:\\t\\locked", L"secret.txt");
     reader.unenterable.insert(L"C:\\t\\locked");
+    reader.unreadable.insert(L"C:\\t\\locked");
     reader.addSubfolder(L"C:\\t", L"c");
     reader.addFile(L"C:\\t\\c", L"three.txt");
     auto& link = reader.addSubfolder(L"C:\\t", L"loop");
@@ -184,12 +188,57 @@ TEST_F(FolderListingTest, SubfolderModeListsFilesWithTheirDepth) {
     EXPECT_EQ(displayed(*listing), (std::vector<std::wstring>{L"C:\\t\\a\\b\\two.txt", L"C:\\t\\a\\one.txt",
                                                                L"C:\\t\\c\\three.txt", L"C:\\t\\top.txt"}));
     EXPECT_EQ(kinds(*listing), (std::vector<int>{2, 1, 1, 0}));
-    // The listed folder is the current one at the end.
-    EXPECT_EQ(reader.entered.back(), L"C:\\t");
+    // Only the listed folder is entered: it stays the current one.
+    EXPECT_EQ(reader.entered, std::vector<std::wstring>{L"C:\\t"});
     listing->sortMode = 1;
     listing->sort(1, ListView::MultiColumn);
     EXPECT_EQ(displayed(*listing), (std::vector<std::wstring>{L"C:\\t\\a\\b\\two.txt", L"C:\\t\\c\\three.txt",
                                                                L"C:\\t\\a\\one.txt", L"C:\\t\\top.txt"}));
+}
+
+std::vector<std::wstring> loadOrder(const FolderListing& listing) {
+    std::vector<std::wstring> out;
+    for (int i = 0; i < listing.enumeratedCount(); ++i) out.emplace_back(listing.loadedEntry(i).fullPath);
+    return out;
+}
+
+// The descent lists each folder's files, then its subfolders' trees in
+// order, whether a second thread reads folders ahead or not; a stop during
+// a read ahead ends the load as unfinished.
+TEST_F(FolderListingTest, SubfolderDescentOrderWithAndWithoutReadAhead) {
+    listing->subfolderMode = true;
+    std::vector<std::wstring> expected;
+    std::function<void(const std::wstring&, int)> grow = [&](const std::wstring& folder, int level) {
+        for (int f = 0; f < 3 + level; ++f) {
+            const std::wstring name = L"f" + std::to_wstring(f) + L".txt";
+            reader.addFile(folder, name);
+            expected.push_back(folder + L"\\" + name);
+        }
+        if (level == 3) return;
+        const int subs = level == 0 ? 12 : 3;
+        std::vector<std::wstring> children;
+        for (int d = 0; d < subs; ++d) {
+            children.push_back(folder + L"\\d" + std::to_wstring(d));
+            reader.addSubfolder(folder, L"d" + std::to_wstring(d));
+        }
+        for (const auto& child : children) grow(child, level + 1);
+    };
+    grow(L"C:\\t", 0);
+    for (bool companions : {false, true}) {
+        reader.companions = companions;
+        for (int run = 0; run < 8; ++run) {
+            listing->clear();
+            ASSERT_TRUE(listing->enumerate(reader, L"C:\\t"));
+            ASSERT_EQ(loadOrder(*listing), expected) << companions;
+        }
+    }
+    std::atomic<uint8_t> state{1};
+    reader.onList = [&](const std::wstring& folder) {
+        if (folder == L"C:\\t\\d11\\d2") state = 2;
+    };
+    listing->clear();
+    EXPECT_FALSE(listing->enumerate(reader, L"C:\\t", StopToken{&state}));
+    EXPECT_LT(listing->enumeratedCount(), static_cast<int>(expected.size()));
 }
 
 TEST_F(FolderListingTest, ItemWithoutReadableDataKeepsZeros) {

@@ -99,28 +99,42 @@ TEST(SortKeys, ColumnsOfBothViews) {
 }
 
 // The listing's order must be exactly the order of its whole keys under
-// naturalCompare, whatever shortcuts the sort takes.
-void expectNaturalKeyOrder(const std::vector<std::wstring>& pieces, unsigned seed) {
+// naturalCompare, whatever shortcuts the sort takes. In subfolder mode the
+// names also make a tree of folders up to three deep.
+void expectNaturalKeyOrder(const std::vector<std::wstring>& pieces, unsigned seed, bool subfolders = false) {
     std::mt19937 rng(seed);
     std::uniform_int_distribution<size_t> pick(0, pieces.size() - 1);
     std::uniform_int_distribution<int> len(1, 5);
     std::uniform_int_distribution<int> coin(0, 3);
     test::FakeFolderReader reader;
+    std::vector<std::wstring> folders = {L"C:\\w 1"};
     std::vector<std::wstring> seen;
     for (int i = 0; i < 600; ++i) {
+        const std::wstring folder = folders[std::uniform_int_distribution<size_t>(0, folders.size() - 1)(rng)];
         std::wstring name;
         for (int k = len(rng); k > 0; --k) name += pieces[pick(rng)];
-        if (std::find(seen.begin(), seen.end(), name) != seen.end()) continue;
-        seen.push_back(name);
-        auto& item = coin(rng) == 0 ? reader.addSubfolder(L"C:\\w 1", name)
-                                    : reader.addFile(L"C:\\w 1", name, uint64_t(coin(rng)) << (8 * coin(rng)));
+        if (std::find(seen.begin(), seen.end(), folder + L"\\" + name) != seen.end()) continue;
+        seen.push_back(folder + L"\\" + name);
+        const bool isFolder = coin(rng) == 0;
+        auto& item = isFolder ? reader.addSubfolder(folder, name)
+                              : reader.addFile(folder, name, uint64_t(coin(rng)) << (8 * coin(rng)));
+        if (isFolder && subfolders && std::count(folder.begin(), folder.end(), L'\\') < 4) {
+            folders.push_back(folder + L"\\" + name);
+        }
         item.attributes |= coin(rng) == 0 ? 0x2 : 0;
         const auto field = [&](int base) { return static_cast<int16_t>(base + coin(rng)); };
         item.modified = {field(2020), field(1), 1, 0, 0, field(0)};
     }
     FolderListing listing;
     listing.clear();
+    listing.subfolderMode = subfolders;
     listing.enumerate(reader, L"C:\\w 1");
+    if (subfolders) {
+        // The tree's folder parts rank, so the sort below takes that path.
+        ASSERT_GT(listing.enumeratedCount(), 300);
+        FolderPartRanks ranks;
+        ASSERT_TRUE(ranks.prepare(&listing.loadedEntry(0), listing.enumeratedCount(), std::wstring(L"C:\\w 1\\").size()));
+    }
     listing.fillDetails(reader);
     for (int i = 0; i < listing.enumeratedCount(); i += 3) const_cast<FileEntry&>(listing.loadedEntry(i)).selected = 1;
     for (ListView view : {ListView::MultiColumn, ListView::ThreeTimes}) {
@@ -154,6 +168,11 @@ TEST(SortKeys, ListingOrderIsTheNaturalOrderOfTheKeys) {
     expectNaturalKeyOrder({L"a", L"A", L"b", L"0", L"01", L"2", L"10", L" ", L".", L".txt", L".TXT", L". x",
                            L"_", L"\u00e9", L"\u00c9", L"img", L"IMG", L"-", L"9"},
                           6);
+    // Subfolder mode: folder parts that differ in case or leading zeros, or
+    // whose digits meet the separator, rank as the whole tails compare.
+    expectNaturalKeyOrder({L"a", L"A", L"b", L"0", L"01", L"2", L"10", L" ", L".txt", L".TXT", L"_", L"\u00e9",
+                           L"\u00c9", L"img", L"IMG", L"-", L"9", L"123456789"},
+                          7, true);
 }
 
 TEST(SortKeys, NamedOrdersOfTheList) {

@@ -2,7 +2,9 @@
 // An in-memory folder tree for the listing's tests: folders hold items in
 // "file system order"; items can hide their data from the search or refuse
 // to be read, folders can refuse to be entered.
+#include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -12,6 +14,8 @@
 namespace tarvelo::test {
 
 class FakeFolderReader : public filelist::FolderReader {
+    class Companion;
+
 public:
     struct Item {
         std::wstring name;
@@ -24,6 +28,7 @@ public:
 
     std::map<std::wstring, std::vector<Item>> folders;
     std::set<std::wstring> unenterable;
+    std::set<std::wstring> unreadable;  // listing it reports nothing (no access)
     std::vector<std::wstring> entered;
     int detailReads = 0;
 
@@ -56,9 +61,21 @@ public:
         return true;
     }
 
-    void listItems(std::wstring_view folder, filelist::ItemSink& sink) override {
-        auto it = folders.find(key(std::wstring(folder)));
-        if (it == folders.end()) return;
+    void listItems(std::wstring_view folder, filelist::ItemSink& sink) override { listFrom(folder, sink); }
+
+    // Reads the same tree from another thread (the tree must not change
+    // during a load); `companions` false gives none.
+    bool companions = true;
+    std::unique_ptr<filelist::FolderReader> companion() const override;
+
+    // Called as each folder's read begins, from whichever thread reads it.
+    std::function<void(const std::wstring& folder)> onList;
+
+    void listFrom(std::wstring_view folder, filelist::ItemSink& sink) const {
+        const std::wstring k = key(std::wstring(folder));
+        if (onList) onList(k);
+        auto it = folders.find(k);
+        if (it == folders.end() || unreadable.count(k)) return;
         const std::vector<Item>& items = it->second;
         for (size_t i = 0; i < items.size(); ++i) {
             const Item& item = items[i];
@@ -110,5 +127,21 @@ private:
         return d;
     }
 };
+
+class FakeFolderReader::Companion final : public filelist::FolderReader {
+public:
+    explicit Companion(const FakeFolderReader& tree) : tree_(tree) {}
+    bool enterFolder(std::wstring_view) override { return false; }
+    void listItems(std::wstring_view folder, filelist::ItemSink& sink) override { tree_.listFrom(folder, sink); }
+    std::optional<filelist::FileAttributeData> readDetails(std::wstring_view) override { return std::nullopt; }
+
+private:
+    const FakeFolderReader& tree_;
+};
+
+inline std::unique_ptr<filelist::FolderReader> FakeFolderReader::companion() const {
+    if (!companions) return nullptr;
+    return std::make_unique<Companion>(*this);
+}
 
 }  // namespace tarvelo::test
