@@ -16,6 +16,7 @@
 #include "filelist/win/bar_menus.h"
 #include "filelist/win/drive_bar_pane.h"
 #include "filelist/win/drive_monitor.h"
+#include "filelist/win/shell_look_cache.h"
 #include "filelist/win/side_bar_pane.h"
 #include "platform/drive_probe.h"
 #include "platform/win32_byte_file.h"
@@ -179,6 +180,27 @@ TEST_F(SlowDriveTest, AnAnswerForALetterThatWentAwayIsDropped) {
     waitForProbes();
     EXPECT_EQ(monitor.refreshDrives(table, 10ms), 1);
     EXPECT_FALSE(table.isPresent(4));
+}
+
+// Start-up holds the shell icons back until the list is shown: looks then
+// carry the folder's attributes but no icon, and nothing is kept, so the
+// first look after the release fetches the real icon.
+TEST(ShellLookCacheTest, HeldIconsAreFetchedOnceReleased) {
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    wchar_t windows[MAX_PATH];
+    ASSERT_GT(GetWindowsDirectoryW(windows, MAX_PATH), 0u);
+    ShellLookCache cache;
+    cache.holdIcons(true);
+    const ShellLook held = cache.look(windows, true);
+    EXPECT_EQ(held.icon, nullptr);
+    EXPECT_NE(held.attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    EXPECT_EQ(cache.size(), 0u);
+    cache.holdIcons(false);
+    const ShellLook shown = cache.look(windows, true);
+    EXPECT_NE(shown.icon, nullptr);
+    EXPECT_NE(shown.attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    EXPECT_EQ(cache.size(), 1u);
+    CoUninitialize();
 }
 
 TEST(ShortcutFolderFileTest, RegisterPersistsInARealFolderDataFile) {

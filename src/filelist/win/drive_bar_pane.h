@@ -47,6 +47,7 @@ public:
     BarClick click(POINT pt) const;
 
     void forgetLooks() { looks_.forget(); }
+    void holdIcons(bool held) { looks_.holdIcons(held); }
 
 private:
     void paintStringFields(HDC dc, const BarLook& look);

@@ -21,6 +21,10 @@ platform::UniqueIcon smallIcon(const std::wstring& path, bool mayTouch) {
 }  // namespace
 
 ShellLook ShellLookCache::look(const std::wstring& path, bool mayTouch) {
+    if (iconsHeld_) {
+        const DWORD attributes = mayTouch ? GetFileAttributesW(path.c_str()) : INVALID_FILE_ATTRIBUTES;
+        return ShellLook{nullptr, attributes == INVALID_FILE_ATTRIBUTES ? 0u : static_cast<uint32_t>(attributes)};
+    }
     auto it = entries_.find(path);
     if (it == entries_.end() || (mayTouch && !it->second.touched)) {
         Entry entry;

@@ -24,6 +24,10 @@ public:
     // seen untouched is looked up properly once it may be touched.
     ShellLook look(const std::wstring& path, bool mayTouch);
     void forget() { entries_.clear(); }
+    // While held, looks carry no icon and nothing is kept: the first shell
+    // icon lookup costs tens of milliseconds, so start-up shows the list
+    // before the bars fetch theirs.
+    void holdIcons(bool held) { iconsHeld_ = held; }
     size_t size() const { return entries_.size(); }
 
 private:
@@ -33,6 +37,7 @@ private:
         bool touched = false;
     };
     std::unordered_map<std::wstring, Entry> entries_;
+    bool iconsHeld_ = false;
 };
 
 }  // namespace tarvelo::filelist::win

@@ -59,6 +59,7 @@ public:
     // Icons and attribute colours are looked up again at the next paint
     // (after the list was reloaded or the drives changed).
     void forgetLooks() { looks_.forget(); }
+    void holdIcons(bool held) { looks_.holdIcons(held); }
 
 private:
     SideBarLayout layout_{0, 0, 96};

@@ -7,6 +7,7 @@
 
 #include "common/path_split.h"
 #include "platform/drive_probe.h"
+#include "platform/shell_icon_warm_up.h"
 #include "platform/system_info.h"
 #include "platform/unique_handle.h"
 #include "resource_ids.h"
@@ -55,6 +56,8 @@ AppContext& appContext() {
 int runApplication(HINSTANCE instance, int showCommand) {
     AppContext& ctx = appContext();
     ctx.instance = instance;
+    platform::ShellIconWarmUp iconWarmUp;
+    iconWarmUp.start();
     ctx.showCommand = showCommand;
     ctx.startTickMs = gStartTick;
 

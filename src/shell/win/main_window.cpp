@@ -290,6 +290,7 @@ void MainWindow::onInitDialog() {
         p.listing.loadSortSettings(sortSettings);
         p.confirmedFontSize = settings_.font.size;
     }
+    holdBarIcons();
     initBars();
     p.preview.start(context_.instance, hwnd_);
     registerCommands();
@@ -464,6 +465,8 @@ void MainWindow::onTimer(UINT_PTR id) {
         if (!parts_->preview.state().showing()) onWatchAndDrivesTimer();
         break;
     case TIMER_REPAINT:
+        // A start-up that showed no list yet (a big folder, none at all).
+        releaseBarIcons();
         if (!flags.uiBusy && !flags.listingThread) {
             paintList();
             clearBarHover();
@@ -575,6 +578,9 @@ INT_PTR MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         return result(0);
     case WM_DROPFILES:
         onDropFiles(reinterpret_cast<HDROP>(wp));
+        return result(0);
+    case kMsgBarIcons:
+        releaseBarIcons();
         return result(0);
     case kMsgDroppedFiles:
         openDropMenu(std::move(parts_->pendingDrop), parts_->pendingDropPoint);

@@ -139,6 +139,10 @@ private:
     // Files dropped through OLE come in during the source's drag loop; the
     // menu opens from this posted message once that loop has returned.
     static constexpr UINT kMsgDroppedFiles = WM_APP + 0x40;
+    // The bars fetch their shell icons once the first list is on screen.
+    static constexpr UINT kMsgBarIcons = WM_APP + 0x41;
+    void holdBarIcons();
+    void releaseBarIcons();
     bool acceptsDrops() override;
     void filesDropped(std::vector<std::wstring> paths, POINT screen) override;
     // The drop menu for paths dropped at a screen point.

@@ -69,6 +69,22 @@ filelist::FreeSpaceLookup MainWindow::freeSpaceLookup() const {
     };
 }
 
+void MainWindow::holdBarIcons() {
+    MainWindowParts& p = *parts_;
+    p.barIconsHeld = true;
+    p.sideBarPane.holdIcons(true);
+    p.driveBarPane.holdIcons(true);
+}
+
+void MainWindow::releaseBarIcons() {
+    MainWindowParts& p = *parts_;
+    if (!p.barIconsHeld) return;
+    p.barIconsHeld = false;
+    p.sideBarPane.holdIcons(false);
+    p.driveBarPane.holdIcons(false);
+    paintBars();
+}
+
 void MainWindow::markBarsForRepaint() {
     MainWindowParts& p = *parts_;
     p.sideBarPane.forgetLooks();

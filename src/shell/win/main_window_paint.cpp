@@ -59,7 +59,10 @@ void MainWindow::drawPane(const DRAWITEMSTRUCT& item) {
     else if (item.hwndItem == p.splitBar) buffer = &p.splitBarBuffer;
     if (buffer && buffer->valid()) {
         buffer->blitTo(item.hDC, 0, 0);
-        if (buffer == &p.listPane.buffer) platform::noteListShown();
+        if (buffer == &p.listPane.buffer) {
+            platform::noteListShown();
+            if (p.barIconsHeld && p.listing.isComplete()) PostMessageW(hwnd_, kMsgBarIcons, 0, 0);
+        }
         return;
     }
     HBRUSH brush = CreateSolidBrush(p.palette[kRoleBackground].value);

@@ -46,6 +46,9 @@ public:
     // The associations for Associated Execution (ExtAppData).
     launch::ExtAppTable extApps;
 
+    // Until the first list is shown, the bars draw no shell icons.
+    bool barIconsHeld = false;
+
     // Child controls of template 102.
     HWND driveBar = nullptr;
     HWND sideBar = nullptr;
