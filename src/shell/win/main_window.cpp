@@ -517,9 +517,13 @@ INT_PTR MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         if (wp) onDestroy();
         return TRUE;
     case WM_ACTIVATEAPP:
-        activeApp_ = wp != 0;
-        rebuildVisuals();
-        UpdateWindow(hwnd_);
+        // The window starts out counted as active: its first activation,
+        // during start-up, changes nothing that was drawn.
+        if (activeApp_ != (wp != 0)) {
+            activeApp_ = wp != 0;
+            rebuildVisuals();
+            UpdateWindow(hwnd_);
+        }
         return TRUE;
     case WM_SETCURSOR: {
         const RunFlags& flags = runFlags();
