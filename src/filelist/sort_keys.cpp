@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <system_error>
+#include <thread>
 
 #include "common/natural_compare.h"
 
@@ -385,26 +387,49 @@ common::NaturalSummary FolderPartRanks::summarize(int index, std::wstring_view t
     return s;
 }
 
-void sortKeyed(KeyedEntry* entries, int count, bool summarisedHeads, int sortMode, std::wstring_view shared) {
-    if (summarisedHeads) {
-        if (sortMode == 1) {
-            std::sort(entries, entries + count, [shared](const KeyedEntry& a, const KeyedEntry& b) {
-                return compareSummarised(a, b, shared) > 0;
-            });
-        } else {
-            std::sort(entries, entries + count, [shared](const KeyedEntry& a, const KeyedEntry& b) {
-                return compareSummarised(a, b, shared) < 0;
-            });
+namespace {
+
+// A big listing is split at its median and the halves sorted on two threads.
+// Keys are unique (each holds its full path), so the order is the same as
+// one sort's.
+constexpr int kSortInTwoFrom = 32768;
+
+template <typename Less>
+void sortRange(KeyedEntry* entries, int count, Less less) {
+    KeyedEntry* const end = entries + count;
+    if (count >= kSortInTwoFrom) {
+        KeyedEntry* const middle = entries + count / 2;
+        std::nth_element(entries, middle, end, less);
+        std::thread lower;
+        try {
+            lower = std::thread([entries, middle, less] { std::sort(entries, middle, less); });
+        } catch (const std::system_error&) {
+            // No second thread: one sort below does it all.
         }
+        if (lower.joinable()) {
+            std::sort(middle, end, less);
+            lower.join();
+            return;
+        }
+    }
+    std::sort(entries, end, less);
+}
+
+}  // namespace
+
+void sortKeyed(KeyedEntry* entries, int count, bool summarisedHeads, int sortMode, std::wstring_view shared) {
+    const bool descending = sortMode == 1;
+    if (summarisedHeads) {
+        sortRange(entries, count, [shared, descending](const KeyedEntry& a, const KeyedEntry& b) {
+            const int c = compareSummarised(a, b, shared);
+            return descending ? c > 0 : c < 0;
+        });
         return;
     }
-    if (sortMode == 1) {
-        std::sort(entries, entries + count,
-                  [shared](const KeyedEntry& a, const KeyedEntry& b) { return compareKeyed(a, b, shared) > 0; });
-    } else {
-        std::sort(entries, entries + count,
-                  [shared](const KeyedEntry& a, const KeyedEntry& b) { return compareKeyed(a, b, shared) < 0; });
-    }
+    sortRange(entries, count, [shared, descending](const KeyedEntry& a, const KeyedEntry& b) {
+        const int c = compareKeyed(a, b, shared);
+        return descending ? c > 0 : c < 0;
+    });
 }
 
 }  // namespace tarvelo::filelist

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -100,21 +101,22 @@ TEST(SortKeys, ColumnsOfBothViews) {
 
 // The listing's order must be exactly the order of its whole keys under
 // naturalCompare, whatever shortcuts the sort takes. In subfolder mode the
-// names also make a tree of folders up to three deep.
-void expectNaturalKeyOrder(const std::vector<std::wstring>& pieces, unsigned seed, bool subfolders = false) {
+// names also make a tree of folders up to three deep. A listing of 32,768
+// entries or more is sorted in two halves at once.
+void expectNaturalKeyOrder(const std::vector<std::wstring>& pieces, unsigned seed, bool subfolders = false,
+                           int items = 600) {
     std::mt19937 rng(seed);
     std::uniform_int_distribution<size_t> pick(0, pieces.size() - 1);
     std::uniform_int_distribution<int> len(1, 5);
     std::uniform_int_distribution<int> coin(0, 3);
     test::FakeFolderReader reader;
     std::vector<std::wstring> folders = {L"C:\\w 1"};
-    std::vector<std::wstring> seen;
-    for (int i = 0; i < 600; ++i) {
+    std::set<std::wstring> seen;
+    for (int i = 0; i < items; ++i) {
         const std::wstring folder = folders[std::uniform_int_distribution<size_t>(0, folders.size() - 1)(rng)];
         std::wstring name;
         for (int k = len(rng); k > 0; --k) name += pieces[pick(rng)];
-        if (std::find(seen.begin(), seen.end(), folder + L"\\" + name) != seen.end()) continue;
-        seen.push_back(folder + L"\\" + name);
+        if (!seen.insert(folder + L"\\" + name).second) continue;
         const bool isFolder = coin(rng) == 0;
         auto& item = isFolder ? reader.addSubfolder(folder, name)
                               : reader.addFile(folder, name, uint64_t(coin(rng)) << (8 * coin(rng)));
@@ -131,13 +133,18 @@ void expectNaturalKeyOrder(const std::vector<std::wstring>& pieces, unsigned see
     listing.enumerate(reader, L"C:\\w 1");
     if (subfolders) {
         // The tree's folder parts rank, so the sort below takes that path.
-        ASSERT_GT(listing.enumeratedCount(), 300);
+        ASSERT_GT(listing.enumeratedCount(), items / 2);
         FolderPartRanks ranks;
         ASSERT_TRUE(ranks.prepare(&listing.loadedEntry(0), listing.enumeratedCount(), std::wstring(L"C:\\w 1\\").size()));
     }
+    if (items > 1000) {
+        ASSERT_GE(listing.enumeratedCount(), 32768);
+    }
     listing.fillDetails(reader);
     for (int i = 0; i < listing.enumeratedCount(); i += 3) const_cast<FileEntry&>(listing.loadedEntry(i)).selected = 1;
-    for (ListView view : {ListView::MultiColumn, ListView::ThreeTimes}) {
+    const std::vector<ListView> views = items > 1000 ? std::vector<ListView>{ListView::MultiColumn}
+                                                     : std::vector<ListView>{ListView::MultiColumn, ListView::ThreeTimes};
+    for (ListView view : views) {
         for (int column = 0; column <= lastSortColumn(view); ++column) {
             for (int mode : {0, 1}) {
                 listing.sortMode = mode;
@@ -173,6 +180,10 @@ TEST(SortKeys, ListingOrderIsTheNaturalOrderOfTheKeys) {
     expectNaturalKeyOrder({L"a", L"A", L"b", L"0", L"01", L"2", L"10", L" ", L".txt", L".TXT", L"_", L"\u00e9",
                            L"\u00c9", L"img", L"IMG", L"-", L"9", L"123456789"},
                           7, true);
+    // Big enough to be sorted in two halves.
+    expectNaturalKeyOrder({L"a", L"A", L"b", L"0", L"01", L"2", L"10", L" ", L".txt", L".TXT", L"_", L"\u00e9",
+                           L"img", L"-", L"9", L"123456789"},
+                          8, true, 50000);
 }
 
 TEST(SortKeys, NamedOrdersOfTheList) {
