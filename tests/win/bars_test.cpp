@@ -166,6 +166,21 @@ TEST_F(SlowDriveTest, AHangingDriveNeverHoldsTheRefresh) {
     EXPECT_EQ(table.slot(4)->volumeName, L"Slow");
 }
 
+TEST_F(SlowDriveTest, AFreshAnswerIsUsedWithoutProbingAgain) {
+    SetEvent(release);
+    DriveTable table;
+    EXPECT_EQ(monitor.refreshDrives(table, 5000ms), 2);
+    EXPECT_EQ(table.slot(4)->volumeName, L"Slow");
+    // A navigation right after the refresh probes nothing again...
+    EXPECT_EQ(monitor.refreshDrives(table, 10ms), 2);
+    EXPECT_EQ(probesOfD.load(), 1);
+    EXPECT_EQ(monitor.probesInFlight(), 0);
+    // ...but once the answer has aged, the drive is asked again.
+    Sleep(static_cast<DWORD>(DriveMonitor::kFreshFor.count()) + 50);
+    monitor.refreshDrives(table, 5000ms);
+    EXPECT_EQ(probesOfD.load(), 2);
+}
+
 TEST_F(SlowDriveTest, AnAnswerForALetterThatWentAwayIsDropped) {
     DriveTable table;
     // C: answers first (on a loaded machine that can take several ticks);

@@ -15,6 +15,7 @@ struct DriveMonitorState {
     struct Letter {
         bool answered = false;
         bool inFlight = false;
+        std::chrono::steady_clock::time_point answeredAt{};
         uint64_t epoch = 0;  // bumped when the letter disappears; older answers are dropped
         std::optional<DriveFacts> facts;
     };
@@ -47,6 +48,7 @@ DWORD WINAPI runProbeJob(void* context) {
         letter.inFlight = false;
         if (letter.epoch == job->epoch) {
             letter.answered = true;
+            letter.answeredAt = std::chrono::steady_clock::now();
             letter.facts = std::move(facts);
         }
     }
@@ -66,7 +68,8 @@ DriveMonitor::~DriveMonitor() = default;
 
 int DriveMonitor::refreshDrives(DriveTable& table, std::chrono::milliseconds maxWait) {
     const uint32_t mask = mask_ ? mask_() : 0;
-    const auto deadline = std::chrono::steady_clock::now() + maxWait;
+    const auto now = std::chrono::steady_clock::now();
+    const auto deadline = now + maxWait;
     std::vector<int> started;
 
     std::unique_lock lock(state_->mutex);
@@ -81,6 +84,9 @@ int DriveMonitor::refreshDrives(DriveTable& table, std::chrono::milliseconds max
             continue;
         }
         if (letter.inFlight) continue;
+        // An answer this young is as good as a new one: navigating right
+        // after a refresh probes nothing again.
+        if (letter.answered && now - letter.answeredAt < kFreshFor) continue;
         auto job = std::make_unique<ProbeJob>(ProbeJob{state_, d, letter.epoch});
         letter.inFlight = true;
         if (QueueUserWorkItem(runProbeJob, job.get(), WT_EXECUTELONGFUNCTION)) {

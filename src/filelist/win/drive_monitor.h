@@ -33,6 +33,8 @@ public:
     // What start-up may wait, so the first picture (and the seeding of the
     // side bar) sees every drive that answers promptly.
     static constexpr std::chrono::milliseconds kStartupWait{1000};
+    // An answer younger than this is used without probing the drive again.
+    static constexpr std::chrono::milliseconds kFreshFor{1000};
 
     // The system's drives (logical-drive mask, platform::probeDrive).
     DriveMonitor();
@@ -42,9 +44,10 @@ public:
     DriveMonitor(const DriveMonitor&) = delete;
     DriveMonitor& operator=(const DriveMonitor&) = delete;
 
-    // Starts a probe of every lettered drive not already being probed,
-    // waits at most maxWait for them, and rebuilds the table from the
-    // latest answers (a letter never answered yet counts as absent).
+    // Starts a probe of every lettered drive not already being probed (nor
+    // answered within kFreshFor), waits at most maxWait for them, and
+    // rebuilds the table from the latest answers (a letter never answered
+    // yet counts as absent).
     // Returns the number of present drives.
     int refreshDrives(DriveTable& table, std::chrono::milliseconds maxWait = kUiWait);
 
