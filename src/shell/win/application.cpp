@@ -1,6 +1,5 @@
 #include "shell/win/application.h"
 
-#include <mmsystem.h>
 #include <ole2.h>
 
 #include <clocale>
@@ -22,8 +21,9 @@ namespace tarvelo::shell::win {
 
 namespace {
 
-// Taken during static initialisation, before start-up: the crash report's up-time.
-const uint32_t gStartTick = timeGetTime();
+// Taken during static initialisation, before start-up: the crash report's
+// up-time. The system tick (the multimedia one would load winmm at start).
+const uint32_t gStartTick = GetTickCount();
 
 UiLanguage languageFromResources(HINSTANCE instance) {
     const wchar_t* text = nullptr;

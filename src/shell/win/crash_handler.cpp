@@ -1,7 +1,5 @@
 #include "shell/win/crash_handler.h"
 
-#include <mmsystem.h>
-
 #include <atomic>
 
 #include "resource_ids.h"
@@ -62,7 +60,8 @@ bool startRestartedCopy() {
 LONG WINAPI onUnhandledFault(EXCEPTION_POINTERS* info) {
     if (gCrash.entered.exchange(true)) return EXCEPTION_EXECUTE_HANDLER;
     const uint32_t pid = GetCurrentProcessId();
-    const uint32_t now = timeGetTime();
+    // The clock the start tick was taken with; nothing is loaded inside the filter.
+    const uint32_t now = GetTickCount();
     const UpTime up = upTimeFrom(gCrash.startTickMs, now);
     const uint64_t address = info && info->ExceptionRecord
                                  ? reinterpret_cast<uint64_t>(info->ExceptionRecord->ExceptionAddress)
