@@ -37,7 +37,13 @@ const Names& namesOf(ArchiverLibrary library) {
     return library == ArchiverLibrary::SevenZip ? kSevenZip : kUnrar;
 }
 
-bool versionText(ArchiverLibrary library, wchar_t* buffer, size_t capacity) {
+}  // namespace
+
+HMODULE loadArchiverLibrary(ArchiverLibrary library) {
+    return LoadLibraryExW(archiverFileName(library), nullptr, LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
+}
+
+bool archiverVersionText(ArchiverLibrary library, wchar_t* buffer, size_t capacity) {
     std::wstring text;
     bool ok = false;
     {
@@ -59,12 +65,6 @@ bool versionText(ArchiverLibrary library, wchar_t* buffer, size_t capacity) {
     return ok;
 }
 
-}  // namespace
-
-HMODULE loadArchiverLibrary(ArchiverLibrary library) {
-    return LoadLibraryExW(archiverFileName(library), nullptr, LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
-}
-
 ArchiverBridge::ArchiverBridge(HWND owner) : owner_(owner) {
     std::wstring scratch(4096, L'\0');
     sevenZipAvailable = sevenZipVersionText(scratch.data(), scratch.size());
@@ -78,11 +78,11 @@ ArchiverBridge::~ArchiverBridge() {
 }
 
 bool ArchiverBridge::sevenZipVersionText(wchar_t* buffer, size_t capacity) const {
-    return versionText(ArchiverLibrary::SevenZip, buffer, capacity);
+    return archiverVersionText(ArchiverLibrary::SevenZip, buffer, capacity);
 }
 
 bool ArchiverBridge::unrarVersionText(wchar_t* buffer, size_t capacity) const {
-    return versionText(ArchiverLibrary::Unrar, buffer, capacity);
+    return archiverVersionText(ArchiverLibrary::Unrar, buffer, capacity);
 }
 
 bool ArchiverBridge::listMembers(const std::wstring& archive) {

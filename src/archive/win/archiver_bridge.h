@@ -54,4 +54,9 @@ private:
 // from the current directory (which extraction has just filled).
 HMODULE loadArchiverLibrary(ArchiverLibrary library);
 
+// A library's status line (probed now), without a bridge: the Help menu's
+// entries. Written into buffer only when shorter than capacity; true when
+// the library is installed.
+bool archiverVersionText(ArchiverLibrary library, wchar_t* buffer, size_t capacity);
+
 }  // namespace tarvelo::archive::win

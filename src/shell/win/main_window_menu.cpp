@@ -22,11 +22,10 @@ void MainWindow::attachMenuBar() {
     // The Help menu ends with the two archiver libraries' status lines,
     // probed again each time the bar is shown (a library may have come or gone).
     if (HMENU help = GetSubMenu(mainMenu_.get(), kHelpMenuPosition)) {
-        archive::win::ArchiverBridge bridge(hwnd_);
         wchar_t sevenZip[2048] = L"";
         wchar_t unrar[2048] = L"";
-        bridge.sevenZipVersionText(sevenZip, 2048);
-        bridge.unrarVersionText(unrar, 2048);
+        archive::win::archiverVersionText(archive::ArchiverLibrary::SevenZip, sevenZip, 2048);
+        archive::win::archiverVersionText(archive::ArchiverLibrary::Unrar, unrar, 2048);
         if (!archiverItemsAdded_) {
             AppendMenuW(help, MF_SEPARATOR, 0, nullptr);
             AppendMenuW(help, MF_STRING, IDM_ARCHIVER_7ZIP_INFO, sevenZip);
@@ -38,7 +37,8 @@ void MainWindow::attachMenuBar() {
     }
     archiverItemsAdded_ = true;
     if (GetMenu(hwnd_) != mainMenu_.get()) SetMenu(hwnd_, mainMenu_.get());
-    DrawMenuBar(hwnd_);
+    // A window not shown yet (start-up) draws its frame when it is shown.
+    if (IsWindowVisible(hwnd_)) DrawMenuBar(hwnd_);
 }
 
 void MainWindow::toggleMenuBar() {
