@@ -28,7 +28,7 @@ void enableClose(HWND window, bool enable) {
 Navigator::Navigator(FolderListing& listing, ListPane& pane, NavigatorHost& host)
     : listing_(listing), pane_(pane), host_(host), loader_(reader_, shell::runFlags().listingThread) {}
 
-void Navigator::startLoad() {
+void Navigator::startLoad(HeadStart headStart) {
     if (loader_.running()) return;
     host_.stopLoadProgressTimer();
     host_.markBarsForRepaint();
@@ -57,20 +57,25 @@ void Navigator::startLoad() {
     };
     request.onJobEnd = [window] { enableClose(window, true); };
     loader_.start(listing_, std::move(request));
+    headStartEnd_ = GetTickCount64() + kLoadHeadStartMs;
     host_.startLoadProgressTimer();
-    // A short pause lets a small folder finish before anything is drawn, so
-    // it shows at once instead of behind a progress bar; it ends as soon as
-    // the load does.
-    loader_.waitUpTo(kLoadHeadStartMs);
+    if (headStart == HeadStart::Now) awaitHeadStart();
 }
 
-void Navigator::navigate(const std::wstring& folder, std::wstring focus, bool subfolderMode, int top, int row) {
+void Navigator::awaitHeadStart() {
+    // Counted from the load's start: work done meanwhile shortens the wait.
+    const ULONGLONG now = GetTickCount64();
+    if (now < headStartEnd_) loader_.waitUpTo(static_cast<unsigned>(headStartEnd_ - now));
+}
+
+void Navigator::navigate(const std::wstring& folder, std::wstring focus, bool subfolderMode, int top, int row,
+                         HeadStart headStart) {
     listing_.focusPath = std::move(focus);
     listing_.currentFolder = folder;
     listing_.subfolderMode = subfolderMode;
     pane_.pendingTop = top;
     pane_.pendingRow = row;
-    startLoad();
+    startLoad(headStart);
 }
 
 void Navigator::reload() {
@@ -121,9 +126,9 @@ StartupAction Navigator::startupPlan() const {
     return startupAction(folder, isFolder(folder));
 }
 
-StartupAction Navigator::startupListing() {
+StartupAction Navigator::startupListing(HeadStart headStart) {
     const StartupAction action = startupPlan();
-    if (action == StartupAction::ListFolder) navigate(listing_.currentFolder, L"", false, -1, -1);
+    if (action == StartupAction::ListFolder) navigate(listing_.currentFolder, L"", false, -1, -1, headStart);
     return action;
 }
 

@@ -35,12 +35,20 @@ public:
     virtual void filterTerms(std::wstring& text, std::vector<std::wstring>& terms) const = 0;
 };
 
+// Whether startLoad waits for a small folder to finish before it returns.
+enum class HeadStart { Now, Later };
+
 class Navigator {
 public:
     Navigator(FolderListing& listing, ListPane& pane, NavigatorHost& host);
 
-    // The common end of every navigation (ignored while a load runs).
-    void startLoad();
+    // The common end of every navigation (ignored while a load runs). With
+    // HeadStart::Later the caller waits with awaitHeadStart when it is ready.
+    void startLoad(HeadStart headStart = HeadStart::Now);
+    // A short wait, from the load's start, that lets a small folder finish
+    // before anything is drawn, so it shows at once instead of behind a
+    // progress bar; it ends as soon as the load does.
+    void awaitHeadStart();
 
     // Commands; each assumes the caller checked the command guard.
     void reload();                                   // keeps page, row, selection
@@ -53,7 +61,7 @@ public:
     void drive(int driveNumber, const std::wstring& root);  // 1 = A: ... 26 = Z:
     // Start-up: lists the restored folder when it exists; SelectFolder tells
     // the caller to open the folder dialog instead.
-    StartupAction startupListing();
+    StartupAction startupListing(HeadStart headStart = HeadStart::Now);
     // What startupListing would do now, without doing it.
     StartupAction startupPlan() const;
 
@@ -62,7 +70,8 @@ public:
     DriveMemory& driveMemory() { return driveMemory_; }
 
 private:
-    void navigate(const std::wstring& folder, std::wstring focus, bool subfolderMode, int top, int row);
+    void navigate(const std::wstring& folder, std::wstring focus, bool subfolderMode, int top, int row,
+                  HeadStart headStart = HeadStart::Now);
 
     FolderListing& listing_;
     ListPane& pane_;
@@ -72,6 +81,7 @@ private:
     FolderWatch watch_;
     DriveMemory driveMemory_;
     uint32_t presentMask_ = 0;
+    ULONGLONG headStartEnd_ = 0;  // tick at which the head start of the last load ends
 };
 
 }  // namespace tarvelo::filelist::win

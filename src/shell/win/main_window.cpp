@@ -250,28 +250,6 @@ void MainWindow::onInitDialog() {
         SetLayeredWindowAttributes(hwnd_, 0, *alpha, LWA_ALPHA);
     }
 
-    mainMenu_.reset(LoadMenuW(ctx.instance, MAKEINTRESOURCEW(IDR_MAIN_MENU)));
-    accelerators_ = LoadAcceleratorsW(ctx.instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
-    if (settings_.windowMenuBar) {
-        attachMenuBar();
-    } else {
-        SetMenu(hwnd_, nullptr);
-    }
-
-    p.driveBar = GetDlgItem(hwnd_, IDC_DRIVE_BAR);
-    p.sideBar = GetDlgItem(hwnd_, IDC_SIDE_BAR);
-    p.sideScroll = GetDlgItem(hwnd_, IDC_SIDE_SCROLL);
-    p.list = GetDlgItem(hwnd_, IDC_LIST);
-    p.listScroll = GetDlgItem(hwnd_, IDC_LIST_SCROLL);
-    p.splitBar = GetDlgItem(hwnd_, IDC_SPLIT_BAR);
-    p.themedListScroll.create(hwnd_, IDC_THEMED_LIST_SCROLL);
-    p.themedSideScroll.create(hwnd_, IDC_THEMED_SIDE_SCROLL);
-    // Screen readers: the owner-drawn panes answer WM_GETOBJECT.
-    p.listAccess.attach(p.list, ctx.uiLanguage);
-    p.sideBarAccess.attach(p.sideBar, ctx.uiLanguage);
-    p.driveBarAccess.attach(p.driveBar, ctx.uiLanguage);
-    relayout();
-
     {
         // The folder shown at the last exit, else the program's drive root;
         // a folder on the command line wins over both.
@@ -292,25 +270,57 @@ void MainWindow::onInitDialog() {
     }
     holdBarIcons();
     initBars();
+
+    // Watching starts first: a change made while the folder is read is not missed.
+    p.navigator.watch().start();
+    // A start folder that is there is read now, on the listing thread, while
+    // the rest of the window is set up, so the window's first paint can show
+    // it; anything else (no folder, a folder that is gone and asks for Select
+    // Folder) waits for the timer, once the window is up.
+    const bool listNow = p.navigator.startupPlan() == filelist::StartupAction::ListFolder;
+    if (listNow) {
+        runFlags().uiBusy = 1;
+        p.navigator.startupListing(filelist::win::HeadStart::Later);
+    }
+
+    mainMenu_.reset(LoadMenuW(ctx.instance, MAKEINTRESOURCEW(IDR_MAIN_MENU)));
+    accelerators_ = LoadAcceleratorsW(ctx.instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    if (settings_.windowMenuBar) {
+        attachMenuBar();
+    } else {
+        SetMenu(hwnd_, nullptr);
+    }
+
+    p.driveBar = GetDlgItem(hwnd_, IDC_DRIVE_BAR);
+    p.sideBar = GetDlgItem(hwnd_, IDC_SIDE_BAR);
+    p.sideScroll = GetDlgItem(hwnd_, IDC_SIDE_SCROLL);
+    p.list = GetDlgItem(hwnd_, IDC_LIST);
+    p.listScroll = GetDlgItem(hwnd_, IDC_LIST_SCROLL);
+    p.splitBar = GetDlgItem(hwnd_, IDC_SPLIT_BAR);
+    p.themedListScroll.create(hwnd_, IDC_THEMED_LIST_SCROLL);
+    p.themedSideScroll.create(hwnd_, IDC_THEMED_SIDE_SCROLL);
+    // Screen readers: the owner-drawn panes answer WM_GETOBJECT.
+    p.listAccess.attach(p.list, ctx.uiLanguage);
+    p.sideBarAccess.attach(p.sideBar, ctx.uiLanguage);
+    p.driveBarAccess.attach(p.driveBar, ctx.uiLanguage);
+    // After the shortcuts are loaded: their count decides the side bar's scroll bar.
+    placePanes();
+
     p.preview.start(context_.instance, hwnd_);
     registerCommands();
     DragAcceptFiles(p.list, TRUE);
     p.listDropTarget.attach(p.list, *this);
-    p.navigator.watch().start();
 
+    // The one build of colours, fonts and buffers before the window shows;
+    // a small start folder is complete by now and is painted with it.
+    if (listNow) p.navigator.awaitHeadStart();
     rebuildVisuals();
-    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 
+    if (listNow) runFlags().uiBusy = 0;
     startPeriodicTimers();
-    // A start folder that is there is listed now, so the window's first
-    // paint can show it; anything else (no folder, a folder that is gone and
-    // asks for Select Folder) waits for the timer, once the window is up.
-    if (p.navigator.startupPlan() == filelist::StartupAction::ListFolder) {
-        onStartFolderTimer();
-    } else {
-        SetTimer(hwnd_, TIMER_START_FOLDER, kStartFolderMs, nullptr);
-    }
+    if (!listNow) SetTimer(hwnd_, TIMER_START_FOLDER, kStartFolderMs, nullptr);
 }
 
 void MainWindow::applyStoredPlacement() {
@@ -351,6 +361,12 @@ void MainWindow::applyStoredPlacement() {
 }
 
 void MainWindow::relayout() {
+    if (!parts_->list) return;
+    placePanes();
+    rebuildVisuals();
+}
+
+void MainWindow::placePanes() {
     MainWindowParts& p = *parts_;
     if (!p.list) return;
     RECT client;
@@ -371,10 +387,15 @@ void MainWindow::relayout() {
         p.shortcuts.count(), client.bottom - driveBarHeightFor(in.driveBarOn, dpi_), dpi_);
     layout_ = computeLayout(in);
 
+    // One call per pane where it can be: every call is a round trip to the
+    // window system.
     auto place = [](HWND w, const Rect& r, bool visible) {
         if (!w) return;
-        SetWindowPos(w, nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
-        ShowWindow(w, visible ? SW_SHOWNA : SW_HIDE);
+        const bool wasVisible = (GetWindowLongPtrW(w, GWL_STYLE) & WS_VISIBLE) != 0;
+        const UINT show = visible && !wasVisible ? SWP_SHOWWINDOW : 0;
+        SetWindowPos(w, nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE | show);
+        // Hidden through ShowWindow, which moves the focus off a pane it hides.
+        if (!visible && wasVisible) ShowWindow(w, SW_HIDE);
     };
     place(p.driveBar, layout_.driveBar, !layout_.driveBar.empty());
     place(p.sideBar, layout_.sideBar, !layout_.sideBar.empty());
@@ -385,7 +406,6 @@ void MainWindow::relayout() {
     place(p.list, layout_.list, true);
     place(p.listScroll, layout_.listScroll, !custom);
     place(p.themedListScroll.hwnd(), layout_.listScroll, custom);
-    rebuildVisuals();
 }
 
 void MainWindow::repaintAll() {

@@ -58,6 +58,8 @@ public:
 
     // Lays the panes out for the current client size.
     void relayout() override;
+    // The layout and the panes' positions, without repainting.
+    void placePanes();
     // Rebuilds palette, fonts, metrics and back buffers, then repaints.
     void rebuildVisuals();
     void repaintAll();
