@@ -277,11 +277,9 @@ void MainWindow::onInitDialog() {
     // the rest of the window is set up, so the window's first paint can show
     // it; anything else (no folder, a folder that is gone and asks for Select
     // Folder) waits for the timer, once the window is up.
-    const bool listNow = p.navigator.startupPlan() == filelist::StartupAction::ListFolder;
-    if (listNow) {
-        runFlags().uiBusy = 1;
-        p.navigator.startupListing(filelist::win::HeadStart::Later);
-    }
+    runFlags().uiBusy = 1;
+    const bool listNow =
+        p.navigator.startupListing(filelist::win::HeadStart::Later) == filelist::StartupAction::ListFolder;
 
     mainMenu_.reset(LoadMenuW(ctx.instance, MAKEINTRESOURCEW(IDR_MAIN_MENU)));
     accelerators_ = LoadAcceleratorsW(ctx.instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
@@ -318,7 +316,7 @@ void MainWindow::onInitDialog() {
     SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 
-    if (listNow) runFlags().uiBusy = 0;
+    runFlags().uiBusy = 0;
     startPeriodicTimers();
     if (!listNow) SetTimer(hwnd_, TIMER_START_FOLDER, kStartFolderMs, nullptr);
 }
