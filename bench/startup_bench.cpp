@@ -3,8 +3,11 @@
 //                        files) to its first painted complete list
 //   startup_bare_ms      a bare Win32 dialog program started to its first paint
 //   startup_ratio        startup_ms / startup_bare_ms, taken pair by pair
-// Both programs set the event named in TARVELO_FIRST_PAINT_EVENT at that
-// moment. Options: --tarvelo=, --bare= (programs), --folder=, --runs=.
+//   startup_icon_dialog_ratio  the same bare program drawing one shell file
+//                        icon too, against the bare one: what the shell's
+//                        icons cost a first picture on their own
+// Every program sets the event named in TARVELO_FIRST_PAINT_EVENT at that
+// moment. Options: --tarvelo=, --bare=, --icon= (programs), --folder=, --runs=.
 // Tarvelo runs from a copy in a fresh temp folder, so its settings files
 // are written there; every started process is ended after its figure, and
 // the next one starts on a desktop that has settled.
@@ -73,6 +76,7 @@ void runStartupBench(const bench::Report& report) {
     const int runs = std::max(1, std::atoi(bench::option("runs", "5").c_str()));
     const std::wstring tarvelo = sandboxCopy(bench::widen(bench::option("tarvelo")));
     const std::wstring bare = bench::widen(bench::option("bare"));
+    const std::wstring icon = bench::widen(bench::option("icon"));
     std::wstring folder = bench::widen(bench::option("folder"));
     if (tarvelo.empty() || bare.empty() || folder.empty()) {
         std::fprintf(stderr, "startup: --tarvelo=, --bare= and --folder= are needed\n");
@@ -86,9 +90,10 @@ void runStartupBench(const bench::Report& report) {
     std::vector<double> app;
     std::vector<double> baseline;
     std::vector<double> ratio;
+    std::vector<double> iconRatio;
     for (int i = 0; i < runs; ++i) {
-        const double b = timeToFirstPaint(bare, L"", L"", 2 * i);
-        const double a = timeToFirstPaint(tarvelo, L"\"" + folder + L"\"", sandbox, 2 * i + 1);
+        const double b = timeToFirstPaint(bare, L"", L"", 3 * i);
+        const double a = timeToFirstPaint(tarvelo, L"\"" + folder + L"\"", sandbox, 3 * i + 1);
         if (a < 0 || b < 0) {
             std::fprintf(stderr, "startup: run %d saw no first paint (%.0f / %.0f)\n", i, a, b);
             continue;
@@ -96,10 +101,15 @@ void runStartupBench(const bench::Report& report) {
         app.push_back(a);
         baseline.push_back(b);
         ratio.push_back(a / b);
+        if (!icon.empty()) {
+            const double c = timeToFirstPaint(icon, L"", L"", 3 * i + 2);
+            if (c > 0) iconRatio.push_back(c / b);
+        }
     }
     report("startup_ms", median(app));
     report("startup_bare_ms", median(baseline));
     report("startup_ratio", median(ratio));
+    if (!iconRatio.empty()) report("startup_icon_dialog_ratio", median(iconRatio));
 }
 
 bench::GroupRegistration startupGroup("startup-only", runStartupBench);
